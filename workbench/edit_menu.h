@@ -9,6 +9,8 @@
 
 #include "toolkit/skinkit.h"
 
+namespace workbench {
+
 // Creates the menu and fills the menu item table; needs styleRecord's listFont.
 void BuildEditMenu();
 
@@ -22,3 +24,5 @@ void OnSubjectBoxRightClicked();
 
 // The menu's callback; message SKIN_MENU_CHOSEN carries the chosen item.
 int SKINKIT_CALL OnEditMenuEvent(int menu, int message, int item, int, int, int);
+
+}  // namespace workbench

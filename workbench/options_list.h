@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace workbench {
+
 void OnOptionsClicked();
 void ToggleOption(int row);
 
@@ -17,3 +19,5 @@ extern const int kBuiltinTickPngSize;
 
 // The picture a checked row shows: the loaded check picture, else the tick.
 std::string CheckPictureBytes();
+
+}  // namespace workbench

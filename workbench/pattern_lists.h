@@ -12,6 +12,8 @@
 
 #include "toolkit/skinkit.h"
 
+namespace workbench {
+
 // Events of the work page's list buttons and of the pop-up list.
 void OnCommonListClicked();
 void OnSyntaxListClicked();
@@ -34,3 +36,5 @@ std::vector<std::string> SplitAtSeparator(const std::string& text, const std::st
 // The lines of a list file in the program's Data folder (CR LF only); none
 // when the file is missing.
 std::vector<std::string> ReadListFileLines(const std::string& fileName);
+
+}  // namespace workbench

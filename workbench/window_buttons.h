@@ -5,6 +5,8 @@
 // "返回" exactly while the donate page (page 1) is shown.
 #pragma once
 
+namespace workbench {
+
 void OnCloseClicked();
 void OnClosePressed();
 // flag 1: the pointer entered; anything else: it left.
@@ -25,3 +27,5 @@ extern const unsigned char kDonatePicturePng[];
 extern const int kDonatePicturePngSize;
 // Puts the donate picture and the link text into their controls (at creation).
 void FillDonatePage();
+
+}  // namespace workbench
