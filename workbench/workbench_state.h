@@ -16,10 +16,10 @@
 
 #include "toolkit/skinkit.h"
 
-namespace vintrel {
+namespace engine {
 class Regex;
 class SearchResult;
-}  // namespace vintrel
+}  // namespace engine
 
 namespace workbench {
 
@@ -105,8 +105,8 @@ extern std::string checkPicture;
 extern std::vector<OptionEntry> optionTable;
 extern std::vector<std::string> syntaxListEntries;
 extern std::vector<CommonListEntry> commonListEntries;
-extern std::unique_ptr<vintrel::Regex> regexObject;
-extern std::vector<std::unique_ptr<vintrel::SearchResult>> searchResults;
+extern std::unique_ptr<engine::Regex> regexObject;
+extern std::vector<std::unique_ptr<engine::SearchResult>> searchResults;
 // Parallel to the result list's rows: box position and box length of each match.
 extern std::vector<int> matchCaretStarts;
 extern std::vector<int> matchSelectionLengths;
