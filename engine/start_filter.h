@@ -1,0 +1,35 @@
+// Start-position filter: which positions of the subject can begin a match.
+//
+// This file's one entry point is BuildStartFilter, called once at the end of a
+// build. The driver consults the filter to skip start positions at which the
+// plain algorithm would certainly fail, so every result stays exactly what the
+// unfiltered search gives. When the analysis is unsure it leaves the filter
+// disabled and every position is tried.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace engine {
+
+class Element;
+
+struct StartFilter {
+  // false: no knowledge, try every position.
+  bool enabled = false;
+  // The pattern can only match at position 0 (it begins with "\A" or "^"
+  // without LINE_ANCHORS); other positions are not tried.
+  bool anchoredAtStart = false;
+  // One bit per code unit: a match can begin with it. Meaningless unless
+  // enabled and not anchoredAtStart. Never true for the empty match: a
+  // pattern that can match the empty string is left unfiltered.
+  std::vector<uint64_t> firstUnits;
+
+  bool MayStartWith(char16_t u) const {
+    return (firstUnits[u >> 6] >> (u & 63)) & 1u;
+  }
+};
+
+StartFilter BuildStartFilter(const Element* root, uint32_t flags);
+
+}  // namespace engine
