@@ -17,4 +17,7 @@ namespace platform {
 std::u16string AnsiToUtf16(std::string_view ansi);
 std::string Utf16ToAnsi(std::u16string_view wide);
 
+// The ANSI code page these conversions use (GetACP() on Windows; 936 on posix).
+int AnsiCodePage();
+
 }  // namespace platform

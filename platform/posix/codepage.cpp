@@ -49,4 +49,6 @@ std::string Utf16ToAnsi(std::u16string_view wide) {
                               wide.size() * sizeof(char16_t), sizeof(char16_t), "?");
 }
 
+int AnsiCodePage() { return 936; }
+
 }  // namespace platform

@@ -30,6 +30,9 @@ void SetKeySink(std::function<void(int virtualKey, bool up)> sink);
 
 void SetPointerPosition(int x, int y);
 
+// What ScreenDpiY() answers (default 96), for font heights on other screens.
+void SetScreenDpiY(int dpi);
+
 // Every page opened, in order.
 const std::vector<std::string>& OpenedPages();
 void ClearOpenedPages();

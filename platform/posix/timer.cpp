@@ -1,0 +1,20 @@
+// The match timer. Nothing ticks by itself: a test calls FireTimer() where
+// Windows would deliver WM_TIMER, and only an armed timer delivers.
+#include "platform/posix/posix_state.h"
+
+namespace platform {
+
+void SetTimerHandler(TimerHandler handler) { posix::State().timerHandler = handler; }
+
+void SetTimerPeriod(int milliseconds) { posix::State().timerPeriod = milliseconds < 0 ? 0 : milliseconds; }
+
+namespace posix {
+
+int TimerPeriod() { return State().timerPeriod; }
+
+void FireTimer() {
+  if (State().timerPeriod > 0 && State().timerHandler) State().timerHandler();
+}
+
+}  // namespace posix
+}  // namespace platform
