@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/flags.h"
+#include "platform/codepage.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_platform.h"
 #include "workbench/engine_api.h"
@@ -20,7 +21,8 @@ using workbench::SplitAtSeparator;
 
 class ShippedDataFiles : public ::testing::Test {
  protected:
-  void SetUp() override { platform::posix::SetProgramFolder(VINTREL_DIST_DIR); }
+  // The program folder is the one the Data folder ships in.
+  void SetUp() override { platform::posix::SetProgramFolder(VINTREL_DIST_DATA "/.."); }
   void TearDown() override { platform::posix::ResetForTest(); }
 };
 
@@ -36,7 +38,7 @@ std::vector<std::string> Matches(const std::string& pattern, const std::string& 
 TEST_F(ShippedDataFiles, AreGbkWithCrLfLinesAndNoLoneLineFeed) {
   for (const char* name : {"Basic.lst", "CommonlyUsed.lst"}) {
     std::string bytes;
-    ASSERT_TRUE(platform::ReadWholeFile(std::string(VINTREL_DIST_DIR) + "\\Data\\" + name, bytes)) << name;
+    ASSERT_TRUE(platform::ReadWholeFile(std::string(VINTREL_DIST_DATA) + "/" + name, bytes)) << name;
     ASSERT_FALSE(bytes.empty()) << name;
     for (size_t i = 0; i < bytes.size(); ++i) {
       if (bytes[i] == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " byte " << i;
@@ -70,7 +72,7 @@ TEST_F(ShippedDataFiles, SyntaxListCoversEveryKindOfConstruct) {
   const char* required[] = {
       ".", "\\d", "\\D", "\\w", "\\W", "\\s", "\\S", "[abc]", "[^abc]", "[a-z]", "[[:alpha:]]", "[[:^digit:]]",
       "[:digit:]", "\\t", "\\n", "\\r", "\\x41", "\\u4e2d", "\\x{4e2d}", "^abc", "abc$", "\\Aabc", "abc\\z",
-      "abc\\Z", "\\bcat\\b", "\\Bat", "\\Gab", "a*", "a+", "a?", "a{3}", "a{2,}", "a{2,4}", "a*?", "a+?", "a??",
+      "abc\\Z", "\\bcat\\b", "\\Bat", "\\Gab", "a*", "a+", "a?", "a{3}", "a{2,}", "a{2,4}", "<.*?>", "a+?", "colou??r",
       "a{2,4}?", "a*+", "a++", "a?+", "a{2,4}+", "cat|dog", "(abc)", "(?:abc)", "(?<year>\\d{4})",
       "(?'year'\\d{4})", "(?P<year>\\d{4})", "(?P'year'\\d{4})", "(a)\\1", "(?<x>a)\\k<x>", "(?<x>a)\\k'x'",
       "(?<x>a)\\g<x>", "(?<x>a)\\g'x'", "a(?=b)", "a(?!b)", "(?<=a)b", "(?<!a)b", "(?>a+)b", "(a)?(?(1)b|c)",
@@ -87,7 +89,8 @@ TEST(SyntaxExamples, MatchExactlyWhatTheDescriptionSays) {
     std::vector<std::string> matches;
   };
   const Case cases[] = {
-      {"a*?", "baaa", {}},  // lazy: only empty matches, which SearchAll does not keep
+      {"<.*?>", "<a><b>", {"<a>", "<b>"}},
+      {"colou??r", "color colour", {"color", "colour"}},
       {"a+?", "aaa", {"a", "a", "a"}},
       {"a{2,4}?", "aaaa", {"aa", "aa"}},
       {"a{2,4}+", "aaaaa", {"aaaa"}},
