@@ -68,6 +68,10 @@ struct MatchContext {
   const char16_t* subject = nullptr;
   int subjectLength = 0;
 
+  // Working copies of greedy repetitions' triedEnds while they re-extend
+  // (nested repetitions stack theirs above).
+  IntStack scratchStack;
+
   // Native stack guard: the address of a local in RunMatchAt and the budget.
   const char* stackBase = nullptr;
   std::ptrdiff_t stackBudget = kMatchStackBudget;

@@ -1,0 +1,247 @@
+// Repetitions: fixed count, greedy, lazy and possessive.
+//
+// Optional iterations that consume nothing are not counted and end the loop.
+// The greedy frame remembers the ends it has reported (triedEnds) and does not
+// report one again after re-extending.
+#include <algorithm>
+
+#include "engine/element.h"
+#include "engine/match_context.h"
+
+namespace engine {
+
+namespace {
+
+// Iterations `from` to n - 1 of body, backtracking into earlier ones.
+int MatchFixedFrom(const Element* body, MatchContext& ctx, int from, int n) {
+  int i = from;
+  while (i < n) {
+    if (body->Match(ctx)) {
+      ++i;
+      continue;
+    }
+    do {
+      --i;
+    } while (i >= 0 && !body->MatchNext(ctx));
+    if (i < 0) return 0;
+    ++i;
+  }
+  return 1;
+}
+
+int MatchFixed(const Element* body, MatchContext& ctx, int n) {
+  return MatchFixedFrom(body, ctx, 0, n);
+}
+
+int MatchFixedNext(const Element* body, MatchContext& ctx, int n) {
+  if (n == 0) return 0;
+  int i = n - 1;
+  while (i >= 0 && !body->MatchNext(ctx)) --i;
+  if (i < 0) return 0;
+  return MatchFixedFrom(body, ctx, i + 1, n);
+}
+
+// The greedy loop of optional iterations; k counts them.
+void Extend(const Element* body, int extra, MatchContext& ctx, int& k) {
+  while (k < extra) {
+    const int pos = ctx.currentPos;
+    const int stackLength = ctx.backtrackStack.Length();
+    const int captureLength = ctx.captureStack.Length();
+    if (!body->Match(ctx)) return;
+    if (ctx.currentPos == pos) {
+      if (!body->MatchNext(ctx)) return;
+      if (ctx.currentPos == pos) {
+        ctx.backtrackStack.SetLength(stackLength);
+        ctx.captureStack.SetLength(captureLength);
+        return;
+      }
+    }
+    ++k;
+  }
+}
+
+// Pushes the greedy frame. The tried ends are scratchStack[from, from + count),
+// ascending; `insert` (unless -1) joins them in order.
+void PushGreedyFrame(MatchContext& ctx, int savedCapture, int savedStack, int from, int count,
+                     int insert, int startPos, int k) {
+  IntStack& bs = ctx.backtrackStack;
+  const IntStack& tried = ctx.scratchStack;
+  bs.Push(savedCapture);
+  bs.Push(savedStack);
+  int i = from;
+  const int end = from + count;
+  if (insert >= 0) {
+    while (i < end && tried[i] < insert) bs.Push(tried[i++]);
+    bs.Push(insert);
+    ++count;
+  }
+  while (i < end) bs.Push(tried[i++]);
+  bs.Push(count);
+  bs.Push(startPos);
+  bs.Push(k);
+}
+
+bool TriedContains(const IntStack& tried, int from, int count, int pos) {
+  int lo = from, hi = from + count;
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (tried[mid] < pos) lo = mid + 1;
+    else hi = mid;
+  }
+  return lo < from + count && tried[lo] == pos;
+}
+
+// Optional part from scratch at the current position, then its frame.
+int BeginGreedyOptional(const GreedyRepeatElement& e, MatchContext& ctx) {
+  const int savedCapture = ctx.captureStack.Length();
+  const int savedStack = ctx.backtrackStack.Length();
+  const int startPos = ctx.currentPos;
+  int k = 0;
+  Extend(e.body, e.extra, ctx, k);
+  PushGreedyFrame(ctx, savedCapture, savedStack, 0, 0, ctx.currentPos, startPos, k);
+  return 1;
+}
+
+}  // namespace
+
+// ---- RepeatElement
+
+int RepeatElement::Match(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  return MatchFixed(body, ctx, count);
+}
+
+int RepeatElement::MatchNext(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  return MatchFixedNext(body, ctx, count);
+}
+
+// ---- GreedyRepeatElement
+
+int GreedyRepeatElement::Match(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  if (!MatchFixed(body, ctx, min)) return 0;
+  return BeginGreedyOptional(*this, ctx);
+}
+
+int GreedyRepeatElement::MatchNext(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  IntStack& bs = ctx.backtrackStack;
+  IntStack& tried = ctx.scratchStack;
+  int k = bs.Pop();
+  const int startPos = bs.Pop();
+  const int count = bs.Pop();
+  const int from = tried.Length();
+  const int members = bs.Length() - count;
+  for (int i = 0; i < count; ++i) tried.Push(bs[members + i]);
+  bs.SetLength(members);
+  const int savedStack = bs.Pop();
+  const int savedCapture = bs.Pop();
+
+  if (k > 0) {
+    if (!body->MatchNext(ctx)) {
+      // One iteration fewer; this end is neither looked up nor remembered.
+      PushGreedyFrame(ctx, savedCapture, savedStack, from, count, -1, startPos, k - 1);
+      tried.SetLength(from);
+      return 1;
+    }
+    const int pos = ctx.currentPos;
+    if (pos != startPos) {
+      const int stackLength = bs.Length();
+      const int captureLength = ctx.captureStack.Length();
+      const int k0 = k;
+      Extend(body, extra, ctx, k);
+      int insert = ctx.currentPos;
+      if (TriedContains(tried, from, count, ctx.currentPos)) {
+        bs.SetLength(stackLength);
+        ctx.captureStack.SetLength(captureLength);
+        ctx.currentPos = pos;
+        k = k0;
+        insert = -1;
+      }
+      PushGreedyFrame(ctx, savedCapture, savedStack, from, count, insert, startPos, k);
+      tried.SetLength(from);
+      return 1;
+    }
+    // The other way ends where the optional part began: give it all up.
+    bs.SetLength(savedStack);
+    ctx.captureStack.SetLength(savedCapture);
+    ctx.currentPos = startPos;
+  }
+  tried.SetLength(from);
+  if (!MatchFixedNext(body, ctx, min)) return 0;
+  return BeginGreedyOptional(*this, ctx);
+}
+
+// ---- LazyRepeatElement
+
+int LazyRepeatElement::Match(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  if (!MatchFixed(body, ctx, min)) return 0;
+  ctx.backtrackStack.Push(0);
+  return 1;
+}
+
+int LazyRepeatElement::MatchNext(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  IntStack& bs = ctx.backtrackStack;
+  const int pos0 = ctx.currentPos;
+  int k = bs.Pop();
+  if (k < extra && body->Match(ctx)) {
+    // An empty first way is replaced by the next way that moves, if any.
+    bool moved = ctx.currentPos != pos0;
+    while (!moved && body->MatchNext(ctx)) moved = ctx.currentPos != pos0;
+    if (moved) {
+      bs.Push(pos0);
+      bs.Push(k + 1);
+      return 1;
+    }
+  }
+  while (k > 0) {
+    const int pos = bs.Pop();
+    bool moved = false;
+    while (body->MatchNext(ctx)) {
+      if (ctx.currentPos != pos) {
+        moved = true;
+        break;
+      }
+    }
+    if (moved) {
+      bs.Push(pos);
+      bs.Push(k);
+      return 1;
+    }
+    --k;
+  }
+  if (!MatchFixedNext(body, ctx, min)) return 0;
+  bs.Push(0);
+  return 1;
+}
+
+// ---- PossessiveRepeatElement
+
+int PossessiveRepeatElement::Match(MatchContext& ctx) const {
+  if (ctx.StackExhausted()) return 0;
+  const int pos = ctx.currentPos;
+  const int stackLength = ctx.backtrackStack.Length();
+  const int captureLength = ctx.captureStack.Length();
+  if (!MatchFixed(body, ctx, min)) {
+    ctx.backtrackStack.SetLength(stackLength);
+    return 0;
+  }
+  int k = 0;
+  Extend(body, extra, ctx, k);
+  ctx.backtrackStack.SetLength(stackLength);
+  ctx.backtrackStack.Push(pos);
+  ctx.backtrackStack.Push(captureLength);
+  return 1;
+}
+
+int PossessiveRepeatElement::MatchNext(MatchContext& ctx) const {
+  const int captureLength = ctx.backtrackStack.Pop();
+  ctx.currentPos = ctx.backtrackStack.Pop();
+  ctx.captureStack.SetLength(captureLength);
+  return 0;
+}
+
+}  // namespace engine
