@@ -1,0 +1,379 @@
+// Group syntax: every construct that opens with "(", the back-references,
+// and, once the parse is done, the numbering of named groups and the
+// resolution of every reference made by name. Entry points: parseGroup and
+// parseBackref (from parsePiece) and resolveNames (from build).
+//
+// Group numbers: -1 means not yet known, -3 a name looked up and not found
+// (and, in a RecursionElement before resolution, a name not yet looked up).
+#include "engine/compiled_pattern.h"
+#include "engine/flags.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int kNameNotFound = -3;
+
+bool IsWhiteUnit(char16_t u) { return u == u' ' || (u >= 9 && u <= 13); }
+bool IsDecimalDigit(char16_t u) { return u >= u'0' && u <= u'9'; }
+
+// Optional white space, 1 to 6 digits, optional white space, nothing else.
+// A unit above 255 ends the text, as in the narrow text it stands for.
+bool IsNarrowNumber(const std::u16string& text, int* value) {
+  size_t end = 0;
+  while (end < text.size() && text[end] != 0 && text[end] <= 255) end++;
+  size_t i = 0;
+  while (i < end && IsWhiteUnit(text[i])) i++;
+  int digits = 0;
+  int n = 0;
+  while (i < end && IsDecimalDigit(text[i])) {
+    if (++digits > 6) return false;
+    n = n * 10 + (text[i] - u'0');
+    i++;
+  }
+  if (digits == 0) return false;
+  while (i < end && IsWhiteUnit(text[i])) i++;
+  if (i != end) return false;
+  *value = n;
+  return true;
+}
+
+// Optional white space and up to 6 digits; 0 when there is no digit.
+int LeadingNumber(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && IsWhiteUnit(static_cast<unsigned char>(text[i]))) i++;
+  int n = 0;
+  for (int digits = 0; digits < 6 && i < text.size() && IsDecimalDigit(text[i]); digits++, i++) {
+    n = n * 10 + (text[i] - '0');
+  }
+  return n;
+}
+
+char16_t FoldUpper(char16_t u) { return (u >= u'a' && u <= u'z') ? char16_t(u - 32) : u; }
+
+bool SameName(const std::u16string& a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); i++) {
+    if (FoldUpper(a[i]) != FoldUpper(b[i])) return false;
+  }
+  return true;
+}
+
+GroupMarkerElement* OpeningMarker(const Element* group) {
+  return static_cast<GroupMarkerElement*>(static_cast<const ListElement*>(group)->items[0]);
+}
+
+GroupMarkerElement* ClosingMarker(const Element* group) {
+  return static_cast<GroupMarkerElement*>(static_cast<const ListElement*>(group)->items[2]);
+}
+
+void NumberGroup(const Element* group, int number) {
+  OpeningMarker(group)->groupNumber = number;
+  ClosingMarker(group)->groupNumber = number;
+}
+
+}  // namespace
+
+void CompiledPattern::SkipWhiteSpaceTokens() {
+  while (!scanner.Current().special && IsWhiteUnit(scanner.Current().ch)) scanner.Advance();
+}
+
+// A group's closing ")" (of any kind); missing at the end of the pattern.
+void CompiledPattern::SkipSpecial(char16_t c) {
+  if (scanner.Current().ch == c && !scanner.Current().IsEnd()) scanner.Advance();
+}
+
+// name := unit* terminator    (the terminator, or whatever stopped the name, is consumed)
+std::u16string CompiledPattern::ReadName(char16_t terminator) {
+  std::u16string name;
+  while (scanner.Current().ch != terminator && scanner.Current().ch != 0) {
+    name.push_back(scanner.Current().ch);
+    scanner.Advance();
+  }
+  scanner.Advance();
+  return name;
+}
+
+// The code units of the tokens up to a stop unit, as narrow text; the stop stays.
+std::string CompiledPattern::ReadNarrowUpTo(char16_t stop) {
+  std::string text;
+  bool cut = false;
+  while (!scanner.Current().IsEnd() && scanner.Current().ch != stop) {
+    const char16_t u = scanner.Current().ch;
+    if (u > 255 || u == 0) cut = true;
+    if (!cut) text.push_back(static_cast<char>(u));
+    scanner.Advance();
+  }
+  return text;
+}
+
+// group := "(" alternation ")"
+//        | "(?" ( "=" | "!" | "<=" | "<!" | ">" ) alternation ")"
+//        | "(?" ( "<" | "'" | "P<" | "P'" ) name terminator alternation ")"
+//        | "(?(" condition ")" sequence [ "|" alternation ] ")"
+//        | "(?R" ... ")" | "(?" digits ")" | "(?" options ( ":" alternation ")" | ")" )
+Element* CompiledPattern::parseGroup(uint32_t& flags) {
+  EnterNesting();
+  scanner.Advance();  // "("
+  Element* element = nullptr;
+  const int rightToLeft = (flags & RIGHT_TO_LEFT) ? 1 : 0;
+  if (!scanner.Current().IsSpecial(u'?')) {
+    const int n = ++maxGroupNumber;
+    auto* list = Make<ListElement>();
+    list->rightToLeft = rightToLeft;
+    Element* open = Make<GroupMarkerElement>(n, rightToLeft);
+    Element* body = parseAlternation(flags);
+    Element* close = Make<GroupMarkerElement>(n, 1 - rightToLeft);
+    list->items = {open, body, close};
+    if (groupTable.size() <= static_cast<size_t>(n)) groupTable.resize(n + 1);
+    groupTable[n] = list;
+    SkipSpecial(u')');
+    LeaveNesting();
+    return list;
+  }
+  scanner.Advance();  // "?"
+  const char16_t c = scanner.Current().ch;
+  const char16_t after = scanner.Next().ch;
+  if (c == u'=' || c == u'!' || (c == u'<' && (after == u'=' || after == u'!'))) {
+    const bool behind = c == u'<';
+    const int positive = (behind ? after : c) == u'=' ? 1 : 0;
+    scanner.Advance();
+    if (behind) scanner.Advance();
+    const uint32_t bodyFlags = behind ? (flags | RIGHT_TO_LEFT) : (flags & ~RIGHT_TO_LEFT);
+    element = Make<AssertElement>(parseAlternation(bodyFlags), positive);
+    SkipSpecial(u')');
+  } else if (c == u'<' || c == u'\'' || c == u'P') {
+    element = parseNamedGroup(flags);
+  } else if (c == u'>') {
+    scanner.Advance();
+    element = Make<IndependentElement>(parseAlternation(flags));
+    SkipSpecial(u')');
+  } else if (c == u'(') {
+    element = parseConditional(flags);
+  } else if (c == u'R') {
+    element = parseRecursion();
+  } else {
+    SkipWhiteSpaceTokens();
+    if (IsDecimalDigit(scanner.Current().ch)) {
+      element = parseNumberedRecursion();
+    } else {
+      element = parseInlineOptions(flags);
+    }
+  }
+  LeaveNesting();
+  return element;
+}
+
+// named-group := [ "P" ] ( "<" name ">" | "'" name "'" ) alternation ")"
+Element* CompiledPattern::parseNamedGroup(uint32_t flags) {
+  if (scanner.Current().ch == u'P') scanner.Advance();
+  const char16_t terminator = scanner.Current().ch == u'\'' ? u'\'' : u'>';
+  scanner.Advance();  // the opener, or whatever stands in its place
+  namedGroupCount++;
+  const int rightToLeft = (flags & RIGHT_TO_LEFT) ? 1 : 0;
+  auto* list = Make<ListElement>();
+  list->rightToLeft = rightToLeft;
+  auto* open = Make<GroupMarkerElement>(-1, rightToLeft);
+  auto* close = Make<GroupMarkerElement>(-1, 1 - rightToLeft);
+  open->name = ReadName(terminator);
+  int number = 0;
+  if (IsNarrowNumber(open->name, &number)) {
+    open->groupNumber = close->groupNumber = number;
+    open->name.clear();
+  }
+  // Listed before the body so that nested named groups follow in "(" order.
+  namedGroups.push_back(list);
+  Element* body = parseAlternation(flags);
+  list->items = {open, body, close};
+  SkipSpecial(u')');
+  return list;
+}
+
+// options := ( "s" | "m" | "g" | "i" | "-" | other )*   (either case)
+Element* CompiledPattern::parseInlineOptions(uint32_t& flags) {
+  uint32_t options = flags;
+  bool off = false;
+  for (;;) {
+    const Token& t = scanner.Current();
+    if (t.IsEnd() || t.ch == u':' || t.ch == u')' || t.IsSpecial(u'(')) break;
+    uint32_t bit = 0;
+    switch (t.ch) {
+      case u's': case u'S': bit = DOT_ALL; break;
+      case u'm': case u'M': bit = LINE_ANCHORS; break;
+      case u'g': case u'G': bit = GLOBAL; break;
+      case u'i': case u'I': bit = IGNORE_CASE; break;
+      case u'-': off = true; break;
+      default: break;
+    }
+    options = off ? (options & ~bit) : (options | bit);
+    scanner.Advance();
+  }
+  if (scanner.Current().ch == u':' || scanner.Current().IsSpecial(u'(')) {
+    if (scanner.Current().ch == u':') scanner.Advance();
+    Element* body = parseAlternation(options);
+    SkipSpecial(u')');
+    return body;
+  }
+  // "(?i)": the rest of the enclosing level takes the options.
+  flags = options;
+  SkipSpecial(u')');
+  return stockElement(0);
+}
+
+// conditional := "(?(" ( look-around | text ) ")" sequence [ "|" alternation ] ")"
+Element* CompiledPattern::parseConditional(uint32_t flags) {
+  auto* conditional = Make<ConditionalElement>();
+  if (scanner.Next().IsSpecial(u'?')) {
+    uint32_t conditionFlags = flags;
+    conditional->condition = parseGroup(conditionFlags);
+  } else {
+    scanner.Advance();  // the inner "("
+    const int from = scanner.Current().start;
+    Element* body = parseAlternation(flags);
+    conditional->condition = Make<AssertElement>(body, 1);
+    const int to = scanner.Current().start;
+    conditional->name.assign(scanner.Pattern() + from, scanner.Pattern() + to);
+    int number = 0;
+    if (IsNarrowNumber(conditional->name, &number)) {
+      conditional->groupNumber = number;
+      conditional->condition = nullptr;
+    } else {
+      namedConditions.push_back(conditional);
+    }
+    SkipSpecial(u')');
+  }
+  uint32_t yesFlags = flags;
+  conditional->yes = parseSequence(yesFlags);
+  if (scanner.Current().ch == u'|' && !scanner.Current().IsEnd()) {
+    scanner.Advance();
+    conditional->no = parseAlternation(flags);
+  }
+  SkipSpecial(u')');
+  return conditional;
+}
+
+// recursion := "(?R" [ "<" name ">" | "'" name "'" | digits ] ")"
+Element* CompiledPattern::parseRecursion() {
+  scanner.Advance();  // "R"
+  SkipWhiteSpaceTokens();
+  RecursionElement* recursion = nullptr;
+  const char16_t c = scanner.Current().ch;
+  if (c == u'<' || c == u'\'') {
+    scanner.Advance();
+    recursion = Make<RecursionElement>(nullptr, kNameNotFound, ReadName(c == u'<' ? u'>' : u'\''));
+    int number = 0;
+    if (IsNarrowNumber(recursion->name, &number)) {
+      recursion->groupNumber = number;
+      recursion->name.clear();
+    }
+  } else {
+    recursion = Make<RecursionElement>(nullptr, LeadingNumber(ReadNarrowUpTo(u')')));
+  }
+  recursions.push_back(recursion);
+  SkipSpecial(u')');
+  return recursion;
+}
+
+// numbered-recursion := "(?" digits [ text ] ")"
+Element* CompiledPattern::parseNumberedRecursion() {
+  auto* recursion = Make<RecursionElement>(nullptr, LeadingNumber(ReadNarrowUpTo(u')')));
+  recursions.push_back(recursion);
+  SkipSpecial(u')');
+  return recursion;
+}
+
+// backref := "\" digits{0,3} | ( "\k" | "\g" ) ( digits{0,3} | "<" name ">" | "'" name "'" )
+Element* CompiledPattern::parseBackref(uint32_t& flags) {
+  scanner.Advance();  // "\", "k" or "g"
+  const int rightToLeft = (flags & RIGHT_TO_LEFT) ? 1 : 0;
+  const int ignoreCase = (flags & IGNORE_CASE) ? 1 : 0;
+  const char16_t c = scanner.Current().ch;
+  if (c != u'<' && c != u'\'') {
+    int number = 0;
+    for (int digits = 0; digits < 3 && IsDecimalDigit(scanner.Current().ch); digits++) {
+      number = number * 10 + (scanner.Current().ch - u'0');
+      scanner.Advance();
+    }
+    return Make<BackrefElement>(number, rightToLeft, ignoreCase);
+  }
+  scanner.Advance();
+  auto* backref = Make<BackrefElement>(-1, rightToLeft, ignoreCase,
+                                       ReadName(c == u'<' ? u'>' : u'\''));
+  int number = 0;
+  if (IsNarrowNumber(backref->name, &number)) {
+    backref->groupNumber = number;
+    backref->name.clear();
+  } else {
+    namedBackrefs.push_back(backref);
+  }
+  return backref;
+}
+
+int CompiledPattern::LookUpNamedGroup(const std::u16string& name) const {
+  for (size_t k = 0; k < namedGroups.size(); k++) {
+    if (SameName(OpeningMarker(namedGroups[k])->name, name)) return static_cast<int>(k);
+  }
+  return -1;
+}
+
+int CompiledPattern::FindGroupNumber(std::u16string_view name) const {
+  for (const ListElement* group : namedGroups) {
+    if (SameName(OpeningMarker(group)->name, name)) return OpeningMarker(group)->groupNumber;
+  }
+  return -1;
+}
+
+void CompiledPattern::resolveNames() {
+  const int plainGroups = maxGroupNumber;
+  // Named groups come after the plain ones; a repeated name shares the number
+  // of its first group.
+  for (size_t k = 0; k < namedGroups.size(); k++) {
+    ListElement* group = namedGroups[k];
+    groupTable[plainGroups + 1 + k] = group;
+    if (OpeningMarker(group)->groupNumber > 0) continue;
+    const int first = LookUpNamedGroup(OpeningMarker(group)->name);
+    const int shared = OpeningMarker(namedGroups[first])->groupNumber;
+    NumberGroup(group, shared >= 0 ? shared : ++maxGroupNumber);
+  }
+  groupTableSize = plainGroups + 1 + namedGroupCount;
+  for (int i = 1; i < groupTableSize; i++) {
+    const int number = OpeningMarker(groupTable[i])->groupNumber;
+    if (number > maxGroupNumber) maxGroupNumber = number;
+  }
+
+  for (RecursionElement* recursion : recursions) {
+    if (recursion->groupNumber == kNameNotFound) {
+      const int found = LookUpNamedGroup(recursion->name);
+      if (found >= 0) recursion->groupNumber = OpeningMarker(namedGroups[found])->groupNumber;
+    }
+    const int n = recursion->groupNumber;
+    if (n < 0 || n > maxGroupNumber) continue;
+    if (n == 0) {
+      recursion->target = root;
+      continue;
+    }
+    for (int i = 1; i < groupTableSize; i++) {
+      if (OpeningMarker(groupTable[i])->groupNumber == n) {
+        recursion->target = groupTable[i];
+        break;
+      }
+    }
+  }
+
+  for (BackrefElement* backref : namedBackrefs) {
+    const int found = LookUpNamedGroup(backref->name);
+    backref->groupNumber =
+        found >= 0 ? OpeningMarker(namedGroups[found])->groupNumber : kNameNotFound;
+  }
+
+  for (ConditionalElement* conditional : namedConditions) {
+    const int found = LookUpNamedGroup(conditional->name);
+    if (found < 0) continue;
+    const int n = OpeningMarker(namedGroups[found])->groupNumber;
+    if (n < 0) continue;
+    conditional->groupNumber = n;
+    conditional->condition = nullptr;
+  }
+}
+
+}  // namespace engine
