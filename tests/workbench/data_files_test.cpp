@@ -41,7 +41,9 @@ TEST_F(ShippedDataFiles, AreGbkWithCrLfLinesAndNoLoneLineFeed) {
     ASSERT_TRUE(platform::ReadWholeFile(std::string(VINTREL_DIST_DATA) + "/" + name, bytes)) << name;
     ASSERT_FALSE(bytes.empty()) << name;
     for (size_t i = 0; i < bytes.size(); ++i) {
-      if (bytes[i] == '\n') EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " byte " << i;
+      if (bytes[i] == '\n') {
+        EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " byte " << i;
+      }
     }
     // Round trip through the code page: nothing was lost as "?" or U+FFFD.
     std::u16string wide = platform::AnsiToUtf16(bytes);
@@ -165,7 +167,9 @@ std::map<std::string, std::string> ShippedCommonPatterns() {
   for (const std::string& line : ReadListFileLines("CommonlyUsed.lst")) {
     std::vector<std::string> fields = SplitAtSeparator(line, "：", 2);
     EXPECT_EQ(fields.size(), 2u) << line;
-    if (fields.size() == 2) EXPECT_TRUE(patterns.emplace(fields[0], fields[1]).second) << "twice: " << fields[0];
+    if (fields.size() == 2) {
+      EXPECT_TRUE(patterns.emplace(fields[0], fields[1]).second) << "twice: " << fields[0];
+    }
   }
   return patterns;
 }
