@@ -1,7 +1,5 @@
 // Literal runs, sequences, alternatives, anchors, "\G" and the search driver,
 // on hand-built trees.
-#include <functional>
-
 #include <gtest/gtest.h>
 
 #include "engine/flags.h"
@@ -10,19 +8,6 @@
 namespace engine::testing {
 namespace {
 
-using Spans = std::vector<int>;
-const Spans kNoMatch = {};
-
-struct SearchCase {
-  const char* name;
-  std::function<Element*(ElementArena&)> tree;
-  std::u16string subject;
-  int start;
-  uint32_t flags;
-  int maxGroup;
-  Spans expected;
-};
-
 class SequenceSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(SequenceSearch, FindsExpectedSpans) {
@@ -30,8 +15,6 @@ TEST_P(SequenceSearch, FindsExpectedSpans) {
   ElementArena arena;
   EXPECT_EQ(Search(c.tree(arena), c.subject, c.start, c.flags, c.maxGroup), c.expected);
 }
-
-std::string CaseName(const ::testing::TestParamInfo<SearchCase>& info) { return info.param.name; }
 
 INSTANTIATE_TEST_SUITE_P(
     Driver, SequenceSearch,
@@ -67,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    a.Alt({a.Group(2, a.Str(u"x")), a.Group(3, a.Str(u"b"))})});
                    },
                    u"ab", 0, 0, 3, {0, 2, 0, 1, -1, -1, 1, 2}}),
-    CaseName);
+    CaseName<SearchCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Literals, SequenceSearch,
@@ -104,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                    0, {0, 0}},
         SearchCase{"NoAlternativesMatchEmpty", [](ElementArena& a) { return a.Alt({}); },
                    u"b", 0, 0, 0, {0, 0}}),
-    CaseName);
+    CaseName<SearchCase>);
 
 TEST(SearchDriver, AbsentRootFindsNothing) {
   for (const std::u16string& subject : {std::u16string(), std::u16string(u"abc")})

@@ -3,9 +3,12 @@
 // search driver does or step one element through all of its ways to match.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "engine/element.h"
 #include "engine/match_context.h"
@@ -105,6 +108,35 @@ inline Ways AllWays(const Element* e, const std::u16string& subject, int start,
   ways.restored = ctx.currentPos == start && ctx.backtrackStack.Length() == 0 &&
                   ctx.captureStack.Length() == 4;
   return ways;
+}
+
+using Spans = std::vector<int>;
+const Spans kNoMatch = {};
+using TreeMaker = std::function<Element*(ElementArena&)>;
+
+// One row of a search table: tree, subject, start, flags -> spans.
+struct SearchCase {
+  const char* name;
+  TreeMaker tree;
+  std::u16string subject;
+  int start;
+  uint32_t flags;
+  int maxGroup;
+  Spans expected;
+};
+
+// One row of a table of ways: tree, subject, start -> every end in order.
+struct WaysCase {
+  const char* name;
+  TreeMaker tree;
+  std::u16string subject;
+  int start;
+  std::vector<int> ends;
+};
+
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.name;
 }
 
 }  // namespace engine::testing
