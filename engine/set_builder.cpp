@@ -85,15 +85,19 @@ Element* CompiledPattern::parseSet(uint32_t flags) {
 // nullptr (with the scanner put back at the ":") when the name is unknown.
 Element* CompiledPattern::parsePosixClass(uint32_t flags) {
   const PatternScanner saved = scanner;
+  // Only ":^xdigit:" (9 characters) can decide; the rest up to "]" is ignored,
+  // so an unknown name is given up early instead of scanning on to the "]"
+  // (which made nested "[:" quadratic).
+  constexpr size_t kDecidingLength = 9;
   std::string text;
   bool cut = false;  // a unit above 255 ends the name
   do {
     const char16_t u = scanner.Current().ch;
     if (u > 255) cut = true;
-    if (!cut) text.push_back(static_cast<char>(u));
+    if (!cut && text.size() < kDecidingLength) text.push_back(static_cast<char>(u));
     scanner.Advance();
-  } while (scanner.Current().ch != 0 && !scanner.Current().IsSpecial(u']'));
-  scanner.Advance();
+  } while (text.size() < kDecidingLength && !cut && scanner.Current().ch != 0 &&
+           !scanner.Current().IsSpecial(u']'));
 
   auto* posix = Make<PosixClassElement>(nullptr, (flags & RIGHT_TO_LEFT) ? 1 : 0, 1);
   size_t i = 1;  // past the ":"
@@ -102,10 +106,14 @@ Element* CompiledPattern::parsePosixClass(uint32_t flags) {
     i++;
   }
   posix->classify = FindPosixClass(text.c_str() + i);
-  if (posix->classify != nullptr) return posix;
-  // "[:foo:]" is the set of ":", "f", "o"; the element made above stays unlinked.
-  scanner = saved;
-  return nullptr;
+  if (posix->classify == nullptr) {
+    // "[:foo:]" is the set of ":", "f", "o"; the element made above stays unlinked.
+    scanner = saved;
+    return nullptr;
+  }
+  while (scanner.Current().ch != 0 && !scanner.Current().IsSpecial(u']')) scanner.Advance();
+  scanner.Advance();
+  return posix;
 }
 
 // bracket-body := [ "^" ] ( class-escape | "[" posix-class | unit "-" unit | unit )* "]"
