@@ -78,7 +78,7 @@ TEST_F(ShippedDataFiles, SyntaxListCoversEveryKindOfConstruct) {
       "a{2,4}?", "a*+", "a++", "a?+", "a{2,4}+", "cat|dog", "(abc)", "(?:abc)", "(?<year>\\d{4})",
       "(?'year'\\d{4})", "(?P<year>\\d{4})", "(?P'year'\\d{4})", "(a)\\1", "(?<x>a)\\k<x>", "(?<x>a)\\k'x'",
       "(?<x>a)\\g<x>", "(?<x>a)\\g'x'", "a(?=b)", "a(?!b)", "(?<=a)b", "(?<!a)b", "(?>a+)b", "(a)?(?(1)b|c)",
-      "(?(?=\\d)\\d{3}|[a-z]+)", "\\((?:[^()]|(?R))*\\)", "(?i)abc", "(?i:abc)", "\\Qa.b*\\E", "\\LABC\\E",
+      "(?(?=\\d)\\d{3}|[a-z]+)", "\\((?:[^()]|(?R))*\\)", "<(?:[^<>]|(?0))*>", "(?i)abc", "(?i:abc)", "\\Qa.b*\\E", "\\LABC\\E",
       "\\Uabc\\E", "a(?#注释)b"};
   for (const char* piece : required) EXPECT_TRUE(pieces.count(piece)) << piece;
 }
@@ -104,6 +104,8 @@ TEST(SyntaxExamples, MatchExactlyWhatTheDescriptionSays) {
       {"\\((?:[^()]|(?R))*\\)", "x(a(b)c)y", {"(a(b)c)"}},
       {"(\\[(?:[^\\[\\]]|(?1))*\\])", "[a[b]]", {"[a[b]]"}},
       {"(?<p>\\{(?:[^{}]|(?R<p>))*\\})", "{a{b}}", {"{a{b}}"}},
+      {"<(?:[^<>]|(?0))*>", "x<a<b>>y", {"<a<b>>"}},
+      {"(?<p><(?:[^<>]|(?R'p'))*>)", "<a<b>><c>", {"<a<b>>", "<c>"}},
       {"[\\x{4e00}-\\x{9fa5}]", "a汉b", {"汉"}},
       {"[^\\x00-\\xff]", "a中b", {"中"}},
       {"(?i-s:a.c)", "ABC A\nC", {"ABC"}},
