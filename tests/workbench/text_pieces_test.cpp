@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/platform.h"
 #include "platform/posix/posix_platform.h"
 #include "workbench/cell_description.h"
 #include "workbench/match_run.h"
@@ -107,8 +108,7 @@ TEST_F(CharFormatTest, HighlightRecord) {
   EXPECT_EQ(ReadUint32(f, kCfCbSize), 116u);
   EXPECT_EQ(ReadUint32(f, kCfMask), 0xE4000000u);
   EXPECT_EQ(ReadUint32(f, kCfEffects), 0u);
-  int dpi = platform::ScreenDpiY();
-  EXPECT_EQ(static_cast<int>(ReadUint32(f, kCfHeight)), platform::MulDiv(12, 1440, dpi));
+  EXPECT_EQ(ReadUint32(f, kCfHeight), 180u);  // 12 px at 96 dpi
   EXPECT_EQ(ReadUint32(f, kCfTextColour), 0u);
   EXPECT_EQ(ReadUint32(f, kCfBackColour), 0x0051FF4Du);
   EXPECT_EQ(f[kCfFaceName], 0xAE);
@@ -120,8 +120,20 @@ TEST_F(CharFormatTest, DefaultRecordOfTheSubjectBox) {
   EXPECT_EQ(ReadUint32(f, kCfMask), 0xE0000040u);
   EXPECT_EQ(ReadUint32(f, kCfEffects), 0x40u);
   EXPECT_EQ(ReadUint32(f, kCfBackColour), 0u);
-  EXPECT_EQ(static_cast<int>(ReadUint32(f, kCfHeight)), platform::MulDiv(12, 1440, platform::ScreenDpiY()));
+  EXPECT_EQ(ReadUint32(f, kCfHeight), 180u);  // height 0 means 12 px
   EXPECT_EQ(f[kCfFaceName], 0xAE);  // the empty face means 微软雅黑
+}
+
+TEST_F(CharFormatTest, HeightFollowsTheScreenDpiWithRounding) {
+  struct Case {
+    int dpi, height;
+    uint32_t twips;
+  } cases[] = {{96, 12, 180}, {120, 12, 144}, {144, 12, 120}, {96, 1, 15}, {120, 7, 84}, {110, 12, 157}};
+  for (const Case& c : cases) {
+    platform::posix::SetScreenDpiY(c.dpi);
+    EXPECT_EQ(ReadUint32(MakeCharFormat("", c.height, 0, std::nullopt, 0), kCfHeight), c.twips)
+        << c.dpi << " dpi, " << c.height << " px";
+  }
 }
 
 TEST_F(CharFormatTest, LongFaceKeepsItsTerminator) {
