@@ -119,9 +119,7 @@ TEST_F(StartupTest, LongPatternComesBackCutTo10239Bytes) {
   std::string pattern(12000, 'a');
   TypePattern(pattern);
   EXPECT_EQ(ConfigValue("Pattern").size(), 10239u);
-  ExitCleanup();
-  kit::ResetHeadlessKit();
-  Start();
+  Restart();
   EXPECT_EQ(PatternText(), std::string(10239, 'a'));
 }
 

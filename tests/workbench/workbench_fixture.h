@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -62,11 +63,13 @@ class WorkbenchFixture : public ::testing::Test {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
-  // Appends "key=value" to config.ini's section "RegEx" (written whole at the
-  // first call, so several calls give one section).
+  // Sets "key=value" in config.ini's section "RegEx". The file is rewritten
+  // whole from every key given so far, so keys the program wrote are dropped.
   void WriteConfig(const std::string& key, const std::string& value) {
-    configText_ += key + "=" + value + "\r\n";
-    WriteDataFile("config.ini", "[RegEx]\r\n" + configText_);
+    config_[key] = value;
+    std::string text = "[RegEx]\r\n";
+    for (const auto& [k, v] : config_) text += k + "=" + v + "\r\n";
+    WriteDataFile("config.ini", text);
   }
 
   // InitGlobals, then the main window on the headless kit.
@@ -74,6 +77,14 @@ class WorkbenchFixture : public ::testing::Test {
     InitGlobals();
     started_ = true;
     CreateMainWindow(&kit::HeadlessSkinKit());
+  }
+
+  // The program ends (ExitCleanup) and starts again on the files it left.
+  void Restart() {
+    if (started_) ExitCleanup();
+    platform::posix::SetPendingMessagesHook(nullptr);
+    kit::ResetHeadlessKit();
+    Start();
   }
 
   // ---- Acting ------------------------------------------------------------
@@ -150,7 +161,7 @@ class WorkbenchFixture : public ::testing::Test {
 
  private:
   std::filesystem::path folder_;
-  std::string configText_;
+  std::map<std::string, std::string> config_;
   bool started_ = false;
 };
 
