@@ -27,6 +27,12 @@
 //   bytes it was given for every position of the selection (the last record
 //   applied wins; records are not merged field by field). Typed or pasted text
 //   takes the format of the character before it.
+// - Strictness, so that a call the real toolkit would not honour shows here
+//   too: a numbered property sent to a kind of control that does not own it is
+//   only kept in otherProperties; Edit_* and RichEdit_* act only on their own
+//   kind of box; element calls change only elements of their kind that were
+//   inserted before (a badge never added to a column never shows); rows, cells
+//   and columns outside the present ones are not written.
 // - Focus: Control_SetFocus and every user action that a click implies move the
 //   focus; when the focus leaves a list box, the list box raises FOCUS_LOST.
 // - User actions refuse (return false, raise nothing) when a user could not do
