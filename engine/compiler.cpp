@@ -54,6 +54,15 @@ MatchResult CompiledPattern::MatchAt(const char16_t* subject, int length, int st
   return RunMatchAt(root, flags, maxGroupNumber, &startFilter, subject, length, start, aborted);
 }
 
+void CompiledPattern::Adopt(Element* element) {
+  try {
+    owned.emplace_back(element);
+  } catch (...) {
+    delete element;
+    throw;
+  }
+}
+
 void CompiledPattern::EnterNesting() {
   if (++nestingDepth > kMaxNestingDepth) throw NestingTooDeep();
 }
@@ -107,7 +116,8 @@ Element* CompiledPattern::parseSequence(uint32_t& flags) {
 // piece := ( literal-run | atom ) quantifier?
 // A literal directly before a quantifier is a run of its own: "abc*" is "ab", "c*".
 Element* CompiledPattern::parsePiece(uint32_t& flags) {
-  std::u16string run;
+  std::u16string& run = literalRun;
+  run.clear();
   Element* atom = nullptr;
   while (atom == nullptr) {
     const Token& t = scanner.Current();
@@ -146,7 +156,7 @@ Element* CompiledPattern::parsePiece(uint32_t& flags) {
   }
   if (atom == nullptr) {
     if (run.empty()) return stockElement(0);
-    atom = Make<StringElement>(std::move(run), (flags & RIGHT_TO_LEFT) ? 1 : 0,
+    atom = Make<StringElement>(run, (flags & RIGHT_TO_LEFT) ? 1 : 0,
                                (flags & IGNORE_CASE) ? 1 : 0);
   }
   return parseQuantifier(atom);

@@ -115,77 +115,105 @@ std::string CompiledPattern::ReadNarrowUpTo(char16_t stop) {
 Element* CompiledPattern::parseGroup(uint32_t& flags) {
   EnterNesting();
   scanner.Advance();  // "("
-  Element* element = nullptr;
-  const int rightToLeft = (flags & RIGHT_TO_LEFT) ? 1 : 0;
-  if (!scanner.Current().IsSpecial(u'?')) {
-    const int n = ++maxGroupNumber;
-    auto* list = Make<ListElement>();
-    list->rightToLeft = rightToLeft;
-    Element* open = Make<GroupMarkerElement>(n, rightToLeft);
-    Element* body = parseAlternation(flags);
-    Element* close = Make<GroupMarkerElement>(n, 1 - rightToLeft);
-    list->items = {open, body, close};
-    if (groupTable.size() <= static_cast<size_t>(n)) groupTable.resize(n + 1);
-    groupTable[n] = list;
-    SkipSpecial(u')');
-    LeaveNesting();
-    return list;
-  }
-  scanner.Advance();  // "?"
-  const char16_t c = scanner.Current().ch;
-  const char16_t after = scanner.Next().ch;
-  if (c == u'=' || c == u'!' || (c == u'<' && (after == u'=' || after == u'!'))) {
-    const bool behind = c == u'<';
-    const int positive = (behind ? after : c) == u'=' ? 1 : 0;
-    scanner.Advance();
-    if (behind) scanner.Advance();
-    const uint32_t bodyFlags = behind ? (flags | RIGHT_TO_LEFT) : (flags & ~RIGHT_TO_LEFT);
-    element = Make<AssertElement>(parseAlternation(bodyFlags), positive);
-    SkipSpecial(u')');
-  } else if (c == u'<' || c == u'\'' || c == u'P') {
-    element = parseNamedGroup(flags);
-  } else if (c == u'>') {
-    scanner.Advance();
-    element = Make<IndependentElement>(parseAlternation(flags));
-    SkipSpecial(u')');
-  } else if (c == u'(') {
-    element = parseConditional(flags);
-  } else if (c == u'R') {
-    element = parseRecursion();
-  } else {
-    SkipWhiteSpaceTokens();
-    if (IsDecimalDigit(scanner.Current().ch)) {
-      element = parseNumberedRecursion();
-    } else {
-      element = parseInlineOptions(flags);
-    }
-  }
+  Element* element =
+      scanner.Current().IsSpecial(u'?') ? parseGroupExtension(flags) : parseCapturingGroup(flags);
   LeaveNesting();
   return element;
 }
 
+Element* CompiledPattern::parseCapturingGroup(uint32_t flags) {
+  const int n = ++maxGroupNumber;
+  Element* body = parseAlternation(flags);
+  ListElement* list = MakeGroupList(n, (flags & RIGHT_TO_LEFT) ? 1 : 0, body);
+  if (groupTable.size() <= static_cast<size_t>(n)) groupTable.resize(n + 1);
+  groupTable[n] = list;
+  SkipSpecial(u')');
+  return list;
+}
+
+// The group's list: opening marker, body, closing marker; markers face the
+// direction of matching.
+ListElement* CompiledPattern::MakeGroupList(int number, int rightToLeft, Element* body) {
+  auto* list = Make<ListElement>();
+  list->rightToLeft = rightToLeft;
+  auto* open = Make<GroupMarkerElement>();
+  open->groupNumber = number;
+  open->isEnd = rightToLeft;
+  auto* close = Make<GroupMarkerElement>();
+  close->groupNumber = number;
+  close->isEnd = 1 - rightToLeft;
+  list->items.reserve(3);
+  list->items.push_back(open);
+  list->items.push_back(body);
+  list->items.push_back(close);
+  return list;
+}
+
+// Everything after "(?".
+Element* CompiledPattern::parseGroupExtension(uint32_t& flags) {
+  scanner.Advance();  // "?"
+  const char16_t c = scanner.Current().ch;
+  const char16_t after = scanner.Next().ch;
+  if (c == u'=' || c == u'!' || (c == u'<' && (after == u'=' || after == u'!'))) {
+    return parseLookAround(flags);
+  }
+  if (c == u'<' || c == u'\'' || c == u'P') return parseNamedGroup(flags);
+  if (c == u'>') {
+    scanner.Advance();
+    Element* body = parseAlternation(flags);
+    SkipSpecial(u')');
+    return MakeWrapper(body, -1);
+  }
+  if (c == u'(') return parseConditional(flags);
+  if (c == u'R') return parseRecursion();
+  SkipWhiteSpaceTokens();
+  if (IsDecimalDigit(scanner.Current().ch)) return parseNumberedRecursion();
+  return parseInlineOptions(flags);
+}
+
+// look-around := ( "=" | "!" | "<=" | "<!" ) alternation ")"
+// Look-ahead bodies match left to right, look-behind bodies right to left.
+Element* CompiledPattern::parseLookAround(uint32_t flags) {
+  const bool behind = scanner.Current().ch == u'<';
+  if (behind) scanner.Advance();
+  const int positive = scanner.Current().ch == u'=' ? 1 : 0;
+  scanner.Advance();
+  Element* body = parseAlternation(behind ? (flags | RIGHT_TO_LEFT) : (flags & ~RIGHT_TO_LEFT));
+  SkipSpecial(u')');
+  return MakeWrapper(body, positive);
+}
+
+// An AssertElement (positive 1 or 0) or, for -1, an IndependentElement.
+Element* CompiledPattern::MakeWrapper(Element* body, int positive) {
+  if (positive < 0) return Make<IndependentElement>(body);
+  return Make<AssertElement>(body, positive);
+}
+
 // named-group := [ "P" ] ( "<" name ">" | "'" name "'" ) alternation ")"
 Element* CompiledPattern::parseNamedGroup(uint32_t flags) {
+  ListElement* list = StartNamedGroup((flags & RIGHT_TO_LEFT) ? 1 : 0);
+  list->items[1] = parseAlternation(flags);
+  SkipSpecial(u')');
+  return list;
+}
+
+// Reads the name up to its terminator and makes the group's list, whose body
+// is still to come.
+ListElement* CompiledPattern::StartNamedGroup(int rightToLeft) {
   if (scanner.Current().ch == u'P') scanner.Advance();
   const char16_t terminator = scanner.Current().ch == u'\'' ? u'\'' : u'>';
   scanner.Advance();  // the opener, or whatever stands in its place
   namedGroupCount++;
-  const int rightToLeft = (flags & RIGHT_TO_LEFT) ? 1 : 0;
-  auto* list = Make<ListElement>();
-  list->rightToLeft = rightToLeft;
-  auto* open = Make<GroupMarkerElement>(-1, rightToLeft);
-  auto* close = Make<GroupMarkerElement>(-1, 1 - rightToLeft);
+  ListElement* list = MakeGroupList(-1, rightToLeft, nullptr);
+  auto* open = static_cast<GroupMarkerElement*>(list->items[0]);
   open->name = ReadName(terminator);
   int number = 0;
   if (IsNarrowNumber(open->name, &number)) {
-    open->groupNumber = close->groupNumber = number;
+    NumberGroup(list, number);
     open->name.clear();
   }
   // Listed before the body so that nested named groups follow in "(" order.
   namedGroups.push_back(list);
-  Element* body = parseAlternation(flags);
-  list->items = {open, body, close};
-  SkipSpecial(u')');
   return list;
 }
 
@@ -230,17 +258,7 @@ Element* CompiledPattern::parseConditional(uint32_t flags) {
     scanner.Advance();  // the inner "("
     const int from = scanner.Current().start;
     Element* body = parseAlternation(flags);
-    conditional->condition = Make<AssertElement>(body, 1);
-    const int to = scanner.Current().start;
-    conditional->name.assign(scanner.Pattern() + from, scanner.Pattern() + to);
-    int number = 0;
-    if (IsNarrowNumber(conditional->name, &number)) {
-      conditional->groupNumber = number;
-      conditional->condition = nullptr;
-    } else {
-      namedConditions.push_back(conditional);
-    }
-    SkipSpecial(u')');
+    FinishTextCondition(conditional, body, from);
   }
   uint32_t yesFlags = flags;
   conditional->yes = parseSequence(yesFlags);
@@ -250,6 +268,22 @@ Element* CompiledPattern::parseConditional(uint32_t flags) {
   }
   SkipSpecial(u')');
   return conditional;
+}
+
+// "(?(text)": a group number, a name to look up later, or else a look-ahead
+// for the text itself.
+void CompiledPattern::FinishTextCondition(ConditionalElement* conditional, Element* body, int from) {
+  conditional->condition = Make<AssertElement>(body, 1);
+  const int to = scanner.Current().start;
+  conditional->name.assign(scanner.Pattern() + from, scanner.Pattern() + to);
+  int number = 0;
+  if (IsNarrowNumber(conditional->name, &number)) {
+    conditional->groupNumber = number;
+    conditional->condition = nullptr;
+  } else {
+    namedConditions.push_back(conditional);
+  }
+  SkipSpecial(u')');
 }
 
 // recursion := "(?R" [ "<" name ">" | "'" name "'" | digits ] ")"

@@ -20,7 +20,7 @@ const char16_t kSpaces[] = {u' ', u'\t', u'\r', u'\n'};
 const char16_t kSpacesRightToLeft[] = {u' ', u'\t', u'\r', u'\n', u'\f', u'\v'};
 
 // Adds the other case of every ASCII letter the set admits by ranges or chars.
-void FoldCase(BracketElement& set) {
+VINTREL_NOINLINE void FoldCase(BracketElement& set) {
   const size_t rangeEnds = set.ranges.size();
   for (size_t i = 0; i + 1 < rangeEnds; i += 2) {
     const char16_t low = set.ranges[i];
@@ -130,21 +130,26 @@ Element* CompiledPattern::parseBracketExpression(uint32_t flags) {
       set->classes.push_back(parseSet(flags));
       continue;
     }
-    const char16_t u = t.ch;
-    if (scanner.Next().IsSpecial(u'-') && !scanner.AfterNext().special) {
-      set->ranges.push_back(u);
-      set->ranges.push_back(scanner.AfterNext().ch);
-      scanner.Advance();
-      scanner.Advance();
-      scanner.Advance();
-    } else {
-      set->chars.push_back(u);
-      scanner.Advance();
-    }
+    parseSetMember(set);
   }
   scanner.Advance();  // the "]"; nothing at the end of the pattern
   if (flags & IGNORE_CASE) FoldCase(*set);
   return set;
+}
+
+// member := unit "-" literal | unit   (a unit of any kind; "-" alone is "-")
+void CompiledPattern::parseSetMember(BracketElement* set) {
+  const char16_t u = scanner.Current().ch;
+  if (scanner.Next().IsSpecial(u'-') && !scanner.AfterNext().special) {
+    set->ranges.push_back(u);
+    set->ranges.push_back(scanner.AfterNext().ch);
+    scanner.Advance();
+    scanner.Advance();
+    scanner.Advance();
+  } else {
+    set->chars.push_back(u);
+    scanner.Advance();
+  }
 }
 
 Element* CompiledPattern::MakeStockSet(int index) {
