@@ -76,12 +76,11 @@ MatchResult RunMatchAt(const Element* root, uint32_t flags, int maxGroupNumber,
   if (aborted) *aborted = false;
   if (!root) return {};
 
-  char stackBase;
   MatchContext ctx;
   ctx.subject = subject;
   ctx.subjectLength = length;
   ctx.recursionBudget = kRecursionBudget;
-  ctx.stackBase = &stackBase;
+  ctx.stackBase = static_cast<const char*>(__builtin_frame_address(0));
 
   const bool rightToLeft = (flags & RIGHT_TO_LEFT) != 0;
   if (rightToLeft) {

@@ -72,17 +72,20 @@ struct MatchContext {
   // (nested repetitions stack theirs above).
   IntStack scratchStack;
 
-  // Native stack guard: the address of a local in RunMatchAt and the budget.
+  // Native stack guard: the frame address of RunMatchAt and the budget.
+  // Frame addresses, not locals' addresses, so that sanitizers that move
+  // locals off the stack do not fool it.
   const char* stackBase = nullptr;
   std::ptrdiff_t stackBudget = kMatchStackBudget;
-  // Set once the guard has tripped; every element then fails.
+  // Set once the guard has tripped; every composite element then fails.
   bool aborted = false;
 
   // True (and aborted set) once the native stack used since RunMatchAt
   // exceeds the budget. Composite elements call it before recursing.
   bool StackExhausted() {
-    char here;
-    std::ptrdiff_t used = stackBase - &here;
+    if (aborted) return true;
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    std::ptrdiff_t used = stackBase - here;
     if (used < 0) used = -used;
     if (used > stackBudget) aborted = true;
     return aborted;

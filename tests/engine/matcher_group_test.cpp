@@ -236,8 +236,7 @@ TEST(GroupWays, RecursionRestoresBudget) {
   ElementArena arena;
   Element* root = BalancedRoot(arena);
   MatchContext ctx;
-  char base;
-  ctx.stackBase = &base;
+  ctx.stackBase = static_cast<const char*>(__builtin_frame_address(0));
   const std::u16string s = Balanced(3);
   ctx.subject = s.data();
   ctx.subjectLength = static_cast<int>(s.size());

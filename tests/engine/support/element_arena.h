@@ -92,8 +92,7 @@ struct Ways {
 inline Ways AllWays(const Element* e, const std::u16string& subject, int start,
                     int maxGroup = 0) {
   MatchContext ctx;
-  char base;
-  ctx.stackBase = &base;
+  ctx.stackBase = static_cast<const char*>(__builtin_frame_address(0));
   ctx.subject = subject.data();
   ctx.subjectLength = static_cast<int>(subject.size());
   ctx.currentPos = ctx.searchStart = start;
