@@ -212,6 +212,16 @@ INSTANTIATE_TEST_SUITE_P(
                       TroubleCase{"two files", {"a", "f1", "f2"}, "f2"},
                       TroubleCase{"count and json", {"--count", "--json", "a"}, "--json"}));
 
+// A search the matcher gives up on is trouble, not "no match".
+TEST(Grep, AbortedSearchExitsTwoAfterTheMatchesFound) {
+  TempDir dir;
+  std::string pattern = dir.Write("deep", std::string(1500, '(') + "a(?R)?" + std::string(1500, ')'));
+  Outcome o = Grep({"--count", "-f", pattern}, "xa " + std::string(200, 'a'));
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, "1\n");
+  EXPECT_NE(o.err.find("aborted"), std::string::npos) << o.err;
+}
+
 TEST(Grep, HelpDescribesEveryOption) {
   Outcome o = Grep({"--help"});
   EXPECT_EQ(o.status, 0);

@@ -235,6 +235,22 @@ TEST(Regex, Utf16SubjectKeepsEmbeddedNul) {
   EXPECT_EQ(MatchSpans(regex->SearchAllUtf16(subject)), (Spans{{2, 3}}));
 }
 
+// Recursion through deep nesting trips the matcher's stack guard: that
+// search ends as "no match" and SearchAll keeps what it found before it.
+TEST(Regex, AbortedSearchKeepsTheEarlierMatches) {
+  std::u16string pattern = std::u16string(1500, u'(') + u"a(?R)?" + std::u16string(1500, u')');
+  auto regex = Regex::Create();
+  ASSERT_EQ(regex->CompileUtf16(pattern), 1);
+  SearchResults results = regex->SearchAllUtf16(u"xa " + std::u16string(200, u'a'));
+  EXPECT_TRUE(regex->Aborted());
+  EXPECT_EQ(MatchSpans(results), (Spans{{1, 2}}));
+  EXPECT_EQ(regex->NextStart(), -1);
+
+  results = regex->SearchAllUtf16(u"a a");
+  EXPECT_FALSE(regex->Aborted());
+  EXPECT_EQ(MatchSpans(results), (Spans{{0, 1}, {2, 3}}));
+}
+
 // The lookup by name compiles the source again, with the flags of the search.
 TEST(Regex, FlagsAreKeptForTheLazyNameLookup) {
   auto regex = Regex::Create();
