@@ -60,6 +60,31 @@ TEST_F(StartupTest, WindowOneOpensOnTheDonatePage) {
   EXPECT_EQ(State(controls.donateButton).title, "返回");
 }
 
+TEST_F(StartupTest, OnlyWindowOneOpensTheDonatePage) {
+  for (const char* value : {"0", "2", "true", ""}) {
+    SCOPED_TRACE(value);
+    WriteConfig("Window", value);
+    Restart();
+    EXPECT_EQ(State(controls.tabs).current, 0);
+    EXPECT_EQ(State(controls.donateButton).title, "···");
+  }
+}
+
+TEST_F(StartupTest, ClosingRightAfterTypingLeavesTheLastStateOnDisk) {
+  Start();
+  TypeSubject("one\r\n二");
+  TypePattern("o");
+  ASSERT_TRUE(Click(controls.closeButton));
+  EXPECT_TRUE(kit::IsClosed());
+  ExitCleanup();
+  EXPECT_EQ(ReadDataFile("source.dat"), "one\r\n二");
+  EXPECT_EQ(ConfigValue("Pattern"), "o");
+  Restart();
+  EXPECT_EQ(SubjectText(), "one\r\n二");
+  EXPECT_EQ(PatternText(), "o");
+  EXPECT_EQ(TimerPeriod(), 1000);
+}
+
 TEST_F(StartupTest, SavedPatternAndSubjectRunOneSecondAfterStart) {
   WriteConfig("Pattern", "\\d+");
   WriteDataFile("source.dat", "a1\r\nb22");
