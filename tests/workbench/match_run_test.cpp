@@ -268,6 +268,30 @@ TEST_F(MatchRunTest, WritesLeaveNoOtherFilesInTheDataFolder) {
   EXPECT_EQ(ReadDataFile("source.dat"), "three");
 }
 
+TEST_F(MatchRunTest, WithoutDataFolderWritesFailSilentlyAndRunsGoOn) {
+  NoDataFolder();
+  Start();
+  RunWith("b", "ab\r\nb");
+  EXPECT_EQ(Status(), "找到 2 处匹配项：");
+  EXPECT_EQ(matchCaretStarts, (std::vector<int>{1, 3}));
+  EXPECT_EQ(savedSubject, "ab\r\nb");
+  EXPECT_FALSE(std::filesystem::exists(Folder() / "Data"));
+}
+
+// A subject saved with lone LFs comes back from the box with CR LF; the saved
+// copy follows the box, so positions still agree.
+TEST_F(MatchRunTest, LoneLineFeedsInTheSavedSubject) {
+  WriteConfig("Pattern", "c");
+  WriteDataFile("source.dat", "a\nb\nc");
+  Start();
+  EXPECT_EQ(SubjectText(), "a\r\nb\r\nc");
+  EXPECT_EQ(savedSubject, SubjectText());
+  Tick();
+  ASSERT_EQ(RowCount(), 1);
+  EXPECT_EQ(matchCaretStarts, (std::vector<int>{4}));
+  EXPECT_EQ(BackColourAt(4), kOdd);
+}
+
 TEST_F(MatchRunTest, StatusWhileTheRunIsBusy) {
   Start();
   TypeSubject("aaa");
