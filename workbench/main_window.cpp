@@ -137,8 +137,10 @@ void OnWindowCreated() {
   styleRecord.listFont = BuiltinListFont();
   LoadSettings();
   LoadSavedSubject();
+  BeginSubjectRestore();
   SetTextProperty(controls.patternBox, SKIN_PROP_EDIT_TEXT, ReadSetting("Pattern", ""));
   SetTextProperty(controls.subjectBox, SKIN_PROP_RICH_TEXT, savedSubject);
+  EndSubjectRestore();
   std::vector<uint8_t> format = MakeCharFormat("", 0, 0, std::nullopt, 0x40);
   SetProperty(controls.subjectBox, SKIN_PROP_DEFAULT_FORMAT, reinterpret_cast<intptr_t>(format.data()));
   if (ReadSetting("Window", "0") == "1") {

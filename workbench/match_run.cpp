@@ -30,6 +30,8 @@ std::string PatternBoxText() { return GetTextProperty(controls.patternBox, SKIN_
 
 void SetStatus(const std::string& text) { SetTextProperty(controls.statusLabel, SKIN_PROP_TITLE, text); }
 
+bool restoringSubject = false;
+
 void WriteSavedSubjectIntoBox() { SetTextProperty(controls.subjectBox, SKIN_PROP_RICH_TEXT, savedSubject); }
 
 void PutUint32(std::vector<uint8_t>& record, int offset, uint32_t value) {
@@ -77,9 +79,16 @@ void RestartMatchTimer() {
   platform::SetTimerPeriod(kMatchDelayMs);
 }
 
+void BeginSubjectRestore() { restoringSubject = true; }
+void EndSubjectRestore() { restoringSubject = false; }
+
 void OnSubjectBoxChanged() {
   std::string text = SubjectBoxText();
   if (text == savedSubject) return;  // the program's own write of the saved text
+  if (restoringSubject) {
+    ReplaceSavedSubject(text);
+    return;
+  }
   int caret = skin->RichEdit_GetCaret(controls.subjectBox);
   ReplaceSavedSubject(text);
   SaveSavedSubject();

@@ -44,6 +44,12 @@ constexpr uint32_t kCfmBackColour = 0x04000000;
 constexpr uint32_t kCfmSizeColourFace = 0xE0000000;
 
 void OnSubjectBoxChanged();
+// While the window's creation event restores the boxes, a subject box change
+// only takes the box's text into savedSubject: a saved text the box cannot
+// hold as it is (a NUL byte, a broken two-byte character) is not written back
+// over Data\source.dat before the user edits anything.
+void BeginSubjectRestore();
+void EndSubjectRestore();
 void OnPatternBoxChanged();
 // Period 0, then kMatchDelayMs: one run one second after the last edit.
 void RestartMatchTimer();

@@ -292,6 +292,34 @@ TEST_F(MatchRunTest, LoneLineFeedsInTheSavedSubject) {
   EXPECT_EQ(BackColourAt(4), kOdd);
 }
 
+// Texts the box cannot hold as saved: the box shows what it can, the file stays
+// as it was until the user edits the subject.
+TEST_F(MatchRunTest, StartNeverRewritesTheSavedSubject) {
+  struct Case {
+    const char* name;
+    std::string saved;
+    std::string shown;
+  } cases[] = {
+      {"NUL byte", std::string("ab\0cd", 5), "ab"},
+      {"broken two-byte character at the end", "ab\xD6", "ab?"},
+      {"lone LF", "a\nb", "a\r\nb"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteConfig("Pattern", "b");
+    WriteDataFile("source.dat", c.saved);
+    Restart();
+    EXPECT_EQ(SubjectText(), c.shown);
+    EXPECT_EQ(savedSubject, c.shown);
+    EXPECT_EQ(ReadDataFile("source.dat"), c.saved);
+    EXPECT_EQ(TimerPeriod(), 1000);
+    Tick();
+    EXPECT_EQ(RowCount(), 1);
+    InsertIntoSubject(0, "x");
+    EXPECT_EQ(ReadDataFile("source.dat"), "x" + c.shown);
+  }
+}
+
 TEST_F(MatchRunTest, StatusWhileTheRunIsBusy) {
   Start();
   TypeSubject("aaa");
