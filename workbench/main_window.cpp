@@ -35,53 +35,64 @@ SkinHandle Make(Kind kind, SkinHandle parent, int page, int x, int y, int w, int
   return factories[kind](parent, page, x, y, w, h);
 }
 
-SkinHandle MakeTitled(Kind kind, SkinHandle parent, int page, int x, int y, int w, int h, const char* title) {
-  SkinHandle c = Make(kind, parent, page, x, y, w, h);
-  SetProperty(c, SKIN_PROP_TITLE, reinterpret_cast<intptr_t>(title));
-  return c;
-}
+// One row per control of the design, in creation order: a parent comes before
+// its children. Positions are relative to the parent and never scaled.
+struct ControlDesign {
+  SkinHandle Controls::*handle;
+  Kind kind;
+  SkinHandle Controls::*parent;  // nullptr: the main window itself
+  int page;                      // the tab page, -1 for none
+  int x, y, width, height;
+  const char* title;             // nullptr: none
+  uint32_t textColour;           // 0: the toolkit's own
+  const char* face;              // nullptr: the toolkit's own
+  bool hidden;
+};
 
-void Colour(SkinHandle c, uint32_t argb, const char* face) {
-  SetProperty(c, SKIN_PROP_TEXT_COLOUR, static_cast<intptr_t>(argb));
-  SetProperty(c, SKIN_PROP_FACE, reinterpret_cast<intptr_t>(face));
-}
+using C = Controls;
+const ControlDesign kDesign[] = {
+    {&C::mainWindow, kWindow, nullptr, -1, 50, 50, 1000, 673, nullptr, 0, nullptr, false},
+    {&C::windowFrame, kWindow, &C::mainWindow, -1, 4, 4, 24, 24, nullptr, 0, nullptr, false},
+    {&C::titleLabel, kLabel, &C::mainWindow, -1, 433, 19, 150, 16, nullptr, 0, nullptr, false},
+    {&C::donateButton, kButton, &C::mainWindow, -1, 892, 11, 48, 30, "···", kDonateButtonColour, "微软雅黑", false},
+    {&C::closeButton, kButton, &C::mainWindow, -1, 941, 11, 48, 30, "×", kCloseButtonColour, "宋体", false},
+    {&C::tabs, kTabs, &C::mainWindow, -1, 11, 124, 976, 520, nullptr, 0, nullptr, false},
+    {&C::commonListButton, kButton, &C::tabs, kWorkPage, 75, 3, 56, 32, "常用", 0, nullptr, false},
+    {&C::patternBox, kEdit, &C::tabs, kWorkPage, 131, 3, 536, 32, nullptr, 0, nullptr, false},
+    // Shown only while both boxes hold text (the pattern box's change handling).
+    {&C::clearButton, kButton, &C::patternBox, -1, 502, 0, 32, 28, "×", kClearButtonColour, "微软雅黑", true},
+    {&C::syntaxListButton, kButton, &C::tabs, kWorkPage, 667, 3, 120, 32, "语法参考", 0, nullptr, false},
+    {&C::optionsButton, kButton, &C::tabs, kWorkPage, 787, 3, 120, 32, "选项", 0, nullptr, false},
+    // Hidden while no list is open.
+    {&C::popupList, kList, &C::tabs, kWorkPage, 4, 36, 128, 248, nullptr, 0, nullptr, true},
+    {&C::subjectLabel, kLabel, &C::tabs, kWorkPage, 75, 64, 162, 20, "欲匹配的文本：", 0, nullptr, false},
+    {&C::subjectBox, kRichEdit, &C::tabs, kWorkPage, 75, 84, 832, 202, nullptr, 0, nullptr, false},
+    {&C::statusLabel, kLabel, &C::tabs, kWorkPage, 75, 304, 330, 20, "匹配文本：", 0, nullptr, false},
+    {&C::resultList, kReport, &C::tabs, kWorkPage, 75, 324, 832, 180, nullptr, 0, nullptr, false},
+    {&C::donatePicture, kPicture, &C::tabs, kDonatePage, 309, 7, 360, 360, nullptr, 0, nullptr, false},
+    {&C::thanksLabel, kLabel, &C::tabs, kDonatePage, 309, 406, 424, 24,
+     "工具完全免费！如果你觉得还不错，可以打赏支持一下~~~", 0, nullptr, false},
+    {&C::otherToolsLabel, kLabel, &C::tabs, kDonatePage, 268, 452, 120, 24, "其他工具：", 0, nullptr, false},
+    // Its text comes with the donate page (FillDonatePage).
+    {&C::linkLabel, kLabel, &C::tabs, kDonatePage, 388, 452, 100, 24, nullptr, 0, nullptr, false},
+};
 
 void OnMatchTimerTick() { OnMatchTimer(); }
 
 void CreateControls() {
-  Controls& c = controls;
-  c.mainWindow = Make(kWindow, 0, -1, 50, 50, 1000, 673);
-  const SkinHandle w = c.mainWindow;
-  c.windowFrame = Make(kWindow, w, -1, 4, 4, 24, 24);
-  c.titleLabel = Make(kLabel, w, -1, 433, 19, 150, 16);
-  c.donateButton = MakeTitled(kButton, w, -1, 892, 11, 48, 30, "···");
-  Colour(c.donateButton, kDonateButtonColour, "微软雅黑");
-  c.closeButton = MakeTitled(kButton, w, -1, 941, 11, 48, 30, "×");
-  Colour(c.closeButton, kCloseButtonColour, "宋体");
-
-  c.tabs = Make(kTabs, w, -1, 11, 124, 976, 520);
-  skin->Tabs_InsertPage(c.tabs, kWorkPage, "正则调试");
-  skin->Tabs_InsertPage(c.tabs, kDonatePage, "打赏");
-  const SkinHandle t = c.tabs;
-  c.commonListButton = MakeTitled(kButton, t, kWorkPage, 75, 3, 56, 32, "常用");
-  c.patternBox = Make(kEdit, t, kWorkPage, 131, 3, 536, 32);
-  c.clearButton = MakeTitled(kButton, c.patternBox, -1, 502, 0, 32, 28, "×");
-  Colour(c.clearButton, kClearButtonColour, "微软雅黑");
-  SetProperty(c.clearButton, SKIN_PROP_VISIBLE, 0);  // shown only while both boxes hold text
-  c.syntaxListButton = MakeTitled(kButton, t, kWorkPage, 667, 3, 120, 32, "语法参考");
-  c.optionsButton = MakeTitled(kButton, t, kWorkPage, 787, 3, 120, 32, "选项");
-  c.popupList = Make(kList, t, kWorkPage, 4, 36, 128, 248);
-  SetProperty(c.popupList, SKIN_PROP_VISIBLE, 0);
-  c.subjectLabel = MakeTitled(kLabel, t, kWorkPage, 75, 64, 162, 20, "欲匹配的文本：");
-  c.subjectBox = Make(kRichEdit, t, kWorkPage, 75, 84, 832, 202);
-  c.statusLabel = MakeTitled(kLabel, t, kWorkPage, 75, 304, 330, 20, "匹配文本：");
-  c.resultList = Make(kReport, t, kWorkPage, 75, 324, 832, 180);
-
-  c.donatePicture = Make(kPicture, t, kDonatePage, 309, 7, 360, 360);
-  c.thanksLabel =
-      MakeTitled(kLabel, t, kDonatePage, 309, 406, 424, 24, "工具完全免费！如果你觉得还不错，可以打赏支持一下~~~");
-  c.otherToolsLabel = MakeTitled(kLabel, t, kDonatePage, 268, 452, 120, 24, "其他工具：");
-  c.linkLabel = Make(kLabel, t, kDonatePage, 388, 452, 100, 24);  // text: FillDonatePage
+  for (const ControlDesign& d : kDesign) {
+    SkinHandle parent = d.parent ? controls.*d.parent : 0;
+    SkinHandle c = Make(d.kind, parent, d.page, d.x, d.y, d.width, d.height);
+    controls.*d.handle = c;
+    if (d.title) SetProperty(c, SKIN_PROP_TITLE, reinterpret_cast<intptr_t>(d.title));
+    if (d.textColour) SetProperty(c, SKIN_PROP_TEXT_COLOUR, static_cast<intptr_t>(d.textColour));
+    if (d.face) SetProperty(c, SKIN_PROP_FACE, reinterpret_cast<intptr_t>(d.face));
+    if (d.hidden) SetProperty(c, SKIN_PROP_VISIBLE, 0);
+    if (d.handle == &C::tabs) {
+      skin->Tabs_InsertPage(c, kWorkPage, "正则调试");
+      skin->Tabs_InsertPage(c, kDonatePage, "打赏");
+    }
+  }
 }
 
 }  // namespace
