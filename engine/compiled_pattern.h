@@ -139,7 +139,6 @@ class CompiledPattern {
   void SkipWhiteSpaceTokens();
   void SkipSpecial(char16_t c);
   void resolveNames();
-  int LookUpNamedGroup(const std::u16string& name) const;
 
   int nestingDepth = 0;
   // parsePiece's literal run. One buffer serves every level: a run is always

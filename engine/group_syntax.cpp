@@ -5,6 +5,8 @@
 //
 // Group numbers: -1 means not yet known, -3 a name looked up and not found
 // (and, in a RecursionElement before resolution, a name not yet looked up).
+#include <unordered_map>
+
 #include "engine/compiled_pattern.h"
 #include "engine/flags.h"
 
@@ -57,6 +59,12 @@ bool SameName(const std::u16string& a, std::u16string_view b) {
     if (FoldUpper(a[i]) != FoldUpper(b[i])) return false;
   }
   return true;
+}
+
+std::u16string FoldedName(const std::u16string& name) {
+  std::u16string folded = name;
+  for (char16_t& u : folded) u = FoldUpper(u);
+  return folded;
 }
 
 GroupMarkerElement* OpeningMarker(const Element* group) {
@@ -343,13 +351,6 @@ Element* CompiledPattern::parseBackref(uint32_t& flags) {
   return backref;
 }
 
-int CompiledPattern::LookUpNamedGroup(const std::u16string& name) const {
-  for (size_t k = 0; k < namedGroups.size(); k++) {
-    if (SameName(OpeningMarker(namedGroups[k])->name, name)) return static_cast<int>(k);
-  }
-  return -1;
-}
-
 int CompiledPattern::FindGroupNumber(std::u16string_view name) const {
   for (const ListElement* group : namedGroups) {
     if (SameName(OpeningMarker(group)->name, name)) return OpeningMarker(group)->groupNumber;
@@ -358,6 +359,16 @@ int CompiledPattern::FindGroupNumber(std::u16string_view name) const {
 }
 
 void CompiledPattern::resolveNames() {
+  // Folded name -> index in namedGroups of the first group so named; keeps
+  // patterns with many names linear.
+  std::unordered_map<std::u16string, int> firstByName;
+  for (size_t k = 0; k < namedGroups.size(); k++) {
+    firstByName.emplace(FoldedName(OpeningMarker(namedGroups[k])->name), static_cast<int>(k));
+  }
+  auto lookUp = [&](const std::u16string& name) {
+    const auto found = firstByName.find(FoldedName(name));
+    return found == firstByName.end() ? -1 : found->second;
+  };
   const int plainGroups = maxGroupNumber;
   // Named groups come after the plain ones; a repeated name shares the number
   // of its first group.
@@ -365,7 +376,7 @@ void CompiledPattern::resolveNames() {
     ListElement* group = namedGroups[k];
     groupTable[plainGroups + 1 + k] = group;
     if (OpeningMarker(group)->groupNumber > 0) continue;
-    const int first = LookUpNamedGroup(OpeningMarker(group)->name);
+    const int first = lookUp(OpeningMarker(group)->name);
     const int shared = OpeningMarker(namedGroups[first])->groupNumber;
     NumberGroup(group, shared >= 0 ? shared : ++maxGroupNumber);
   }
@@ -377,7 +388,7 @@ void CompiledPattern::resolveNames() {
 
   for (RecursionElement* recursion : recursions) {
     if (recursion->groupNumber == kNameNotFound) {
-      const int found = LookUpNamedGroup(recursion->name);
+      const int found = lookUp(recursion->name);
       if (found >= 0) recursion->groupNumber = OpeningMarker(namedGroups[found])->groupNumber;
     }
     const int n = recursion->groupNumber;
@@ -395,13 +406,13 @@ void CompiledPattern::resolveNames() {
   }
 
   for (BackrefElement* backref : namedBackrefs) {
-    const int found = LookUpNamedGroup(backref->name);
+    const int found = lookUp(backref->name);
     backref->groupNumber =
         found >= 0 ? OpeningMarker(namedGroups[found])->groupNumber : kNameNotFound;
   }
 
   for (ConditionalElement* conditional : namedConditions) {
-    const int found = LookUpNamedGroup(conditional->name);
+    const int found = lookUp(conditional->name);
     if (found < 0) continue;
     const int n = OpeningMarker(namedGroups[found])->groupNumber;
     if (n < 0) continue;
