@@ -143,6 +143,7 @@ TEST_F(StartupTest, LongPatternComesBackCutTo10239Bytes) {
   Start();
   std::string pattern(12000, 'a');
   TypePattern(pattern);
+  EXPECT_NE(ReadDataFile("config.ini").find("Pattern=" + pattern), std::string::npos);  // saved whole
   EXPECT_EQ(ConfigValue("Pattern").size(), 10239u);
   Restart();
   EXPECT_EQ(PatternText(), std::string(10239, 'a'));
