@@ -358,6 +358,17 @@ TEST_F(MatchRunTest, EmptyMatchesEndTheCollection) {
   EXPECT_EQ(matchSelectionLengths, (std::vector<int>{0}));
 }
 
+TEST_F(MatchRunTest, MalformedPatternsStillRunAndCount) {
+  Start();
+  for (const char* pattern : {"(", "[", "a{2,1}", "(?<", "\\", "*a", "a)", "(?(1)x)"}) {
+    SCOPED_TRACE(pattern);
+    RunWith(pattern, "a(b[c]*a)\r\n");
+    EXPECT_EQ(Status().rfind("找到 ", 0), 0u) << Status();
+    EXPECT_EQ(static_cast<size_t>(RowCount()), searchResults.size());
+    EXPECT_EQ(TimerPeriod(), 0);
+  }
+}
+
 TEST_F(MatchRunTest, PreviousResultsAreReplaced) {
   Start();
   RunWith("a", "aaaa");
