@@ -137,7 +137,7 @@ class CompiledPattern {
   std::u16string ReadName(char16_t terminator);
   std::string ReadNarrowUpTo(char16_t stop);
   void SkipWhiteSpaceTokens();
-  void SkipSpecial(char16_t c);
+  void SkipUnit(char16_t c);
   void resolveNames();
 
   int nestingDepth = 0;

@@ -86,8 +86,9 @@ void CompiledPattern::SkipWhiteSpaceTokens() {
   while (!scanner.Current().special && IsWhiteUnit(scanner.Current().ch)) scanner.Advance();
 }
 
-// A group's closing ")" (of any kind); missing at the end of the pattern.
-void CompiledPattern::SkipSpecial(char16_t c) {
+// Consumes a closing unit such as ")" whatever its kind; at the end of the
+// pattern there is none to consume.
+void CompiledPattern::SkipUnit(char16_t c) {
   if (scanner.Current().ch == c && !scanner.Current().IsEnd()) scanner.Advance();
 }
 
@@ -129,13 +130,14 @@ Element* CompiledPattern::parseGroup(uint32_t& flags) {
   return element;
 }
 
+// capturing-group := "(" alternation ")"   (numbered in the order of its "(")
 Element* CompiledPattern::parseCapturingGroup(uint32_t flags) {
   const int n = ++maxGroupNumber;
   Element* body = parseAlternation(flags);
   ListElement* list = MakeGroupList(n, (flags & RIGHT_TO_LEFT) ? 1 : 0, body);
   if (groupTable.size() <= static_cast<size_t>(n)) groupTable.resize(n + 1);
   groupTable[n] = list;
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return list;
 }
 
@@ -157,7 +159,8 @@ ListElement* CompiledPattern::MakeGroupList(int number, int rightToLeft, Element
   return list;
 }
 
-// Everything after "(?".
+// extension := "(?" ( look-around | named-group | ">" alternation ")" | conditional
+//                   | recursion | numbered-recursion | options )
 Element* CompiledPattern::parseGroupExtension(uint32_t& flags) {
   scanner.Advance();  // "?"
   const char16_t c = scanner.Current().ch;
@@ -169,7 +172,7 @@ Element* CompiledPattern::parseGroupExtension(uint32_t& flags) {
   if (c == u'>') {
     scanner.Advance();
     Element* body = parseAlternation(flags);
-    SkipSpecial(u')');
+    SkipUnit(u')');
     return MakeWrapper(body, -1);
   }
   if (c == u'(') return parseConditional(flags);
@@ -187,7 +190,7 @@ Element* CompiledPattern::parseLookAround(uint32_t flags) {
   const int positive = scanner.Current().ch == u'=' ? 1 : 0;
   scanner.Advance();
   Element* body = parseAlternation(behind ? (flags | RIGHT_TO_LEFT) : (flags & ~RIGHT_TO_LEFT));
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return MakeWrapper(body, positive);
 }
 
@@ -201,7 +204,7 @@ Element* CompiledPattern::MakeWrapper(Element* body, int positive) {
 Element* CompiledPattern::parseNamedGroup(uint32_t flags) {
   ListElement* list = StartNamedGroup((flags & RIGHT_TO_LEFT) ? 1 : 0);
   list->items[1] = parseAlternation(flags);
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return list;
 }
 
@@ -247,12 +250,12 @@ Element* CompiledPattern::parseInlineOptions(uint32_t& flags) {
   if (scanner.Current().ch == u':' || scanner.Current().IsSpecial(u'(')) {
     if (scanner.Current().ch == u':') scanner.Advance();
     Element* body = parseAlternation(options);
-    SkipSpecial(u')');
+    SkipUnit(u')');
     return body;
   }
   // "(?i)": the rest of the enclosing level takes the options.
   flags = options;
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return stockElement(0);
 }
 
@@ -274,7 +277,7 @@ Element* CompiledPattern::parseConditional(uint32_t flags) {
     scanner.Advance();
     conditional->no = parseAlternation(flags);
   }
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return conditional;
 }
 
@@ -291,7 +294,7 @@ void CompiledPattern::FinishTextCondition(ConditionalElement* conditional, Eleme
   } else {
     namedConditions.push_back(conditional);
   }
-  SkipSpecial(u')');
+  SkipUnit(u')');
 }
 
 // recursion := "(?R" [ "<" name ">" | "'" name "'" | digits ] ")"
@@ -312,7 +315,7 @@ Element* CompiledPattern::parseRecursion() {
     recursion = Make<RecursionElement>(nullptr, LeadingNumber(ReadNarrowUpTo(u')')));
   }
   recursions.push_back(recursion);
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return recursion;
 }
 
@@ -320,7 +323,7 @@ Element* CompiledPattern::parseRecursion() {
 Element* CompiledPattern::parseNumberedRecursion() {
   auto* recursion = Make<RecursionElement>(nullptr, LeadingNumber(ReadNarrowUpTo(u')')));
   recursions.push_back(recursion);
-  SkipSpecial(u')');
+  SkipUnit(u')');
   return recursion;
 }
 
