@@ -4,9 +4,12 @@
 // system's (936, GBK, on the machines we target); the posix build uses iconv's
 // CP936 so that both builds convert the same bytes the same way.
 //
-// Invalid or truncated input never fails the conversion: each byte that does
-// not start a valid character becomes one code unit (U+FFFD on posix, what
-// MultiByteToWideChar gives on Windows), so a subject is never cut short.
+// Invalid or truncated input never fails the conversion and is never cut
+// short; both builds follow Windows: a lead byte 0x81..0xFE takes the next byte
+// with it (unless that is a NUL) and an unassigned pair becomes "?" (the
+// user-defined areas become private-use characters), a lead byte at the end is
+// "?", 0xFF is U+F8F5, and a
+// code unit without a GBK character (a lone surrogate, say) becomes "?".
 #pragma once
 
 #include <string>

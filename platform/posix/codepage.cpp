@@ -1,4 +1,13 @@
 // Code page 936 through iconv, the posix twin of MultiByteToWideChar(CP_ACP).
+//
+// iconv knows the assigned characters; what it rejects is decided here the way
+// Windows decides it, so that both builds give the same code units: a byte
+// 0x81..0xFE and the byte after it are one character whatever that byte is
+// (the user-defined areas become the private-use characters Windows gives
+// them, anything else "?"), except that a NUL stays a character of its own; a
+// lead byte at the very end is "?", 0xFF is U+F8F5. (Windows also gives a few
+// scattered unassigned pairs, such as A2 AB, private-use characters; here they
+// are "?".)
 #include "platform/codepage.h"
 
 #include <iconv.h>
@@ -9,11 +18,60 @@
 namespace platform {
 namespace {
 
-// Converts with iconv; a byte sequence that does not convert becomes `bad`
-// (one unit of output per bad input byte) so no text is ever cut short.
-template <typename Out>
-Out Convert(const char* to, const char* from, const char* in, size_t inLeft, size_t inUnit,
-            const Out& bad) {
+constexpr char16_t kLoneFF = 0xF8F5;
+
+// The three user-defined areas of code page 936 and their private-use ranges.
+struct UserArea {
+  unsigned char firstLead, lastLead;
+  int trailsPerLead;
+  char16_t firstUnit;
+};
+constexpr UserArea kUserAreas[] = {
+    {0xAA, 0xAF, 94, 0xE000},  // trails A1..FE
+    {0xF8, 0xFE, 94, 0xE234},  // trails A1..FE
+    {0xA1, 0xA7, 96, 0xE4C6},  // trails 40..7E, 80..A0
+};
+
+// The index of a trail byte within its area's row, -1 if it has none there.
+int TrailIndex(const UserArea& area, unsigned char trail) {
+  if (area.trailsPerLead == 94) return trail >= 0xA1 && trail <= 0xFE ? trail - 0xA1 : -1;
+  if (trail >= 0x40 && trail <= 0x7E) return trail - 0x40;
+  if (trail >= 0x80 && trail <= 0xA0) return trail - 0x41;
+  return -1;
+}
+
+unsigned char TrailByte(const UserArea& area, int index) {
+  if (area.trailsPerLead == 94) return static_cast<unsigned char>(0xA1 + index);
+  return static_cast<unsigned char>(index < 0x3F ? 0x40 + index : 0x41 + index);
+}
+
+char16_t UserCharacter(unsigned char lead, unsigned char trail) {
+  for (const UserArea& area : kUserAreas) {
+    int index = TrailIndex(area, trail);
+    if (lead >= area.firstLead && lead <= area.lastLead && index >= 0) {
+      return static_cast<char16_t>(area.firstUnit + (lead - area.firstLead) * area.trailsPerLead + index);
+    }
+  }
+  return u'?';
+}
+
+bool UserBytes(char16_t unit, std::string& out) {
+  for (const UserArea& area : kUserAreas) {
+    int rows = area.lastLead - area.firstLead + 1;
+    int offset = unit - area.firstUnit;
+    if (offset >= 0 && offset < rows * area.trailsPerLead) {
+      out += static_cast<char>(area.firstLead + offset / area.trailsPerLead);
+      out += static_cast<char>(TrailByte(area, offset % area.trailsPerLead));
+      return true;
+    }
+  }
+  return false;
+}
+
+// Runs iconv over the whole input; at each sequence it rejects, `onBad` appends
+// the replacement and says how many input units it stands for.
+template <typename Out, typename OnBad>
+Out Convert(const char* to, const char* from, const char* in, size_t inLeft, OnBad onBad) {
   Out out;
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return out;
@@ -27,8 +85,8 @@ Out Convert(const char* to, const char* from, const char* in, size_t inLeft, siz
     size_t produced = buffer.size() - dstLeft;
     out.append(reinterpret_cast<const Unit*>(buffer.data()), produced / sizeof(Unit));
     if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
-      out += bad;
-      size_t skip = inLeft < inUnit ? inLeft : inUnit;
+      size_t skip = onBad(src, inLeft, out);
+      if (skip > inLeft) skip = inLeft;
       src += skip;
       inLeft -= skip;
       iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -41,12 +99,35 @@ Out Convert(const char* to, const char* from, const char* in, size_t inLeft, siz
 }  // namespace
 
 std::u16string AnsiToUtf16(std::string_view ansi) {
-  return Convert<std::u16string>("UTF-16LE", "CP936", ansi.data(), ansi.size(), 1, u"\uFFFD");
+  return Convert<std::u16string>("UTF-16LE", "CP936", ansi.data(), ansi.size(),
+                                 [](const char* at, size_t left, std::u16string& out) -> size_t {
+                                   auto lead = static_cast<unsigned char>(at[0]);
+                                   if (lead == 0xFF) {
+                                     out += kLoneFF;
+                                     return 1;
+                                   }
+                                   if (lead < 0x81 || left < 2 || at[1] == '\0') {
+                                     out += u'?';
+                                     return 1;
+                                   }
+                                   out += UserCharacter(lead, static_cast<unsigned char>(at[1]));
+                                   return 2;
+                                 });
 }
 
 std::string Utf16ToAnsi(std::u16string_view wide) {
   return Convert<std::string>("CP936", "UTF-16LE", reinterpret_cast<const char*>(wide.data()),
-                              wide.size() * sizeof(char16_t), sizeof(char16_t), "?");
+                              wide.size() * sizeof(char16_t),
+                              [](const char* at, size_t left, std::string& out) -> size_t {
+                                char16_t unit = u'?';
+                                if (left >= 2) std::memcpy(&unit, at, sizeof unit);
+                                if (unit == kLoneFF) {
+                                  out += '\xFF';
+                                } else if (!UserBytes(unit, out)) {
+                                  out += '?';
+                                }
+                                return sizeof(char16_t);
+                              });
 }
 
 int AnsiCodePage() { return 936; }

@@ -24,6 +24,27 @@ const Conversion kBothWays[] = {
     {"euro", "\x80", u"\u20AC"},
     {"last GB2312 character", "\xF7\xFE", u"\u9F44"},
     {"mixed", "a\xD6\xD0" "b\xCE\xC4" "c", u"a\u4E2Db\u6587c"},
+    {"first user-defined", "\xAA\xA1", u"\uE000"},
+    {"user-defined ends", "\xAF\xFE\xF8\xA1\xFE\xFE", u"\uE233\uE234\uE4C5"},
+    {"user-defined with low trails", "\xA1\x40\xA1\x80\xA7\xA0", u"\uE4C6\uE505\uE765"},
+    {"lone FF", "\xFF" "A", u"\uF8F5" "A"},
+};
+
+// Bytes that are no character: one unit per pair or stray lead byte, nothing lost.
+const Conversion kInvalidAnsi[] = {
+    {"lead byte at the end", "a\xD6", u"a?"},
+    {"lead byte alone", "\x81", u"?"},
+    {"unassigned pair takes a blank", "\x81\x20z", u"?z"},
+    {"unassigned pair takes DEL", "\xA1\x7F" "b", u"?b"},
+    {"NUL is not a trail byte", std::string("\x81\0b", 3), std::u16string(u"?\0b", 3)},
+};
+
+// Code units without a GBK character.
+const Conversion kUnmappedWide[] = {
+    {"lone high surrogate", "?", u"\xD800"},
+    {"lone low surrogate", "a?z", u"a\xDC00z"},
+    {"pair outside the BMP", "??", u"\U0001F600"},
+    {"Thai", "?", u"\u0E01"},
 };
 
 TEST(CodePage, IsTheChineseOne) { EXPECT_EQ(platform::AnsiCodePage(), 936); }
@@ -33,6 +54,14 @@ TEST(CodePage, ConvertsBothWays) {
     EXPECT_EQ(platform::AnsiToUtf16(c.ansi), c.wide) << c.name;
     EXPECT_EQ(platform::Utf16ToAnsi(c.wide), c.ansi) << c.name;
   }
+}
+
+TEST(CodePage, InvalidBytesBecomeOneUnitEach) {
+  for (const Conversion& c : kInvalidAnsi) EXPECT_EQ(platform::AnsiToUtf16(c.ansi), c.wide) << c.name;
+}
+
+TEST(CodePage, UnitsWithoutACharacterBecomeQuestionMarks) {
+  for (const Conversion& c : kUnmappedWide) EXPECT_EQ(platform::Utf16ToAnsi(c.wide), c.ansi) << c.name;
 }
 
 TEST(CodePage, ALongTextKeepsItsLength) {

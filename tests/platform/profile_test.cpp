@@ -1,6 +1,7 @@
 // The rules of the profile functions, checked against both layers.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "platform/platform.h"
@@ -41,6 +42,8 @@ const ReadCase kReadCases[] = {
     {"GBK value", "[RegEx]\r\nPattern=\xD6\xD0\xCE\xC4\r\n", "RegEx", "Pattern", "", "\xD6\xD0\xCE\xC4"},
     {"fallback loses trailing blanks", nullptr, "RegEx", "Pattern", "x  ", "x"},
 };
+
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
 
 class ProfileRead : public ::testing::TestWithParam<ReadCase> {};
 

@@ -1,0 +1,31 @@
+// The match timer: one thread timer whose ticks arrive through the message
+// loop, so a tick never interrupts a handler that is running.
+#include "platform/platform.h"
+#include "platform/win32/windows_api.h"
+
+namespace platform {
+namespace {
+
+TimerHandler timerHandler = nullptr;
+UINT_PTR timerId = 0;
+
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (timerHandler) timerHandler();
+}
+
+}  // namespace
+
+void SetTimerHandler(TimerHandler handler) { timerHandler = handler; }
+
+void SetTimerPeriod(int milliseconds) {
+  if (milliseconds <= 0) {
+    if (timerId) KillTimer(nullptr, timerId);
+    timerId = 0;
+    return;
+  }
+  // Passing the live id re-arms that timer instead of adding a second one.
+  UINT_PTR id = SetTimer(nullptr, timerId, static_cast<UINT>(milliseconds), OnTick);
+  if (id) timerId = id;
+}
+
+}  // namespace platform
