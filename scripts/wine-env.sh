@@ -19,3 +19,8 @@ if [ ! -f "$WINEPREFIX/.vintrel-ready" ]; then
   wineserver -w || true
   touch "$WINEPREFIX/.vintrel-ready"
 fi
+
+# One server that outlives each program by 30 s: back-to-back runs (a test per
+# process under ctest) then neither start a server nor wait for one to end, and
+# no server holds a test's output open.
+wineserver -p30 </dev/null >/dev/null 2>&1 || true
