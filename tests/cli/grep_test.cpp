@@ -111,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         GrepCase{"dot all", {"-s", "a.b"}, "a\nb", 0, "a\nb\n"},
         GrepCase{"extended", {"-x", "a b # comment"}, "ab", 0, "ab\n"},
         GrepCase{"start", {"--start", "2", "a"}, "abab", 0, "a\n"},
+        GrepCase{"negative start continues at 0", {"--start", "-1", "--count", "a"}, "aba", 0, "2\n"},
         GrepCase{"start=", {"--start=3", "--count", "a"}, "abab", 1, "0\n"},
         GrepCase{"search start anchor", {"-g", "--start", "1", "--count", "\\Gb"}, "ab b", 0, "1\n"},
         GrepCase{"no anchor without -g", {"--start", "1", "--count", "\\Gb"}, "ab b", 0, "2\n"},
