@@ -111,6 +111,8 @@ class SearchResult {
   std::u16string GetGroupTextUtf16(int n) const;
   // A group number by name (ASCII letters folded), -1 without a pattern, -3 when no group has it.
   int FindGroupNumber(std::u16string_view name) const;
+  // The pattern, subject and flags this result shares with the others of its search.
+  const SearchSource* Source() const { return source_.get(); }
 
  private:
   friend class Regex;

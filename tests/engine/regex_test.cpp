@@ -195,6 +195,29 @@ TEST(SearchResult, NamesSharedWithoutCaseShareANumber) {
   EXPECT_EQ(results[0]->GetGroupText(1), "b");
 }
 
+// Memory per result: the results of a search share one source and so one
+// copy of the subject, however many there are.
+TEST(SearchResult, ResultsOfASubjectShareOneSource) {
+  auto regex = Regex::Create();
+  regex->CompileUtf16(u"\\w");
+  SearchResults first = regex->SearchAllUtf16(u"abc");
+  ASSERT_EQ(first.size(), 3u);
+  ASSERT_NE(first[0]->Source(), nullptr);
+  EXPECT_EQ(first[1]->Source(), first[0]->Source());
+  EXPECT_EQ(first[2]->Source(), first[0]->Source());
+  EXPECT_EQ(*first[0]->Source()->subjectText, u"abc");
+
+  SearchResults again = regex->SearchAll(nullptr, 1);
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(again[0]->Source(), first[0]->Source());
+
+  SearchResults other = regex->SearchAllUtf16(u"de");
+  ASSERT_EQ(other.size(), 2u);
+  EXPECT_NE(other[0]->Source(), first[0]->Source());
+  EXPECT_EQ(*first[0]->Source()->subjectText, u"abc");
+  EXPECT_EQ(first[2]->GetMatchText(), "c");
+}
+
 // Results hold the source they came from, not the Regex's current state.
 TEST(SearchResult, OutlivesLaterSearchesRecompilesAndTheRegex) {
   auto regex = Regex::Create();
