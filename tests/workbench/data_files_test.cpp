@@ -195,7 +195,10 @@ TEST_F(ShippedDataFiles, CommonPatternsFindTheirSamplesWholeAndNothingInTheOther
       EXPECT_FALSE(Matches(pattern, sample, engine::IGNORE_CASE).empty()) << name << " (no case) on " << sample;
     }
     for (const std::string& sample : it->second.mustNotMatch) {
-      EXPECT_EQ(Matches(pattern, sample, 0), std::vector<std::string>{}) << name << " on " << sample;
+      for (uint32_t flags : {0u, engine::IGNORE_CASE}) {
+        EXPECT_EQ(Matches(pattern, sample, flags), std::vector<std::string>{}) << name << " on " << sample
+                                                                               << " flags " << flags;
+      }
     }
   }
 }
