@@ -4,9 +4,11 @@
 // The greedy frame remembers the ends it has reported (triedEnds) and does not
 // report one again after re-extending.
 #include <algorithm>
+#include <typeinfo>
 
 #include "engine/element.h"
 #include "engine/match_context.h"
+#include "engine/start_filter.h"
 
 namespace engine {
 
@@ -41,8 +43,42 @@ int MatchFixedNext(const Element* body, MatchContext& ctx, int n) {
   return MatchFixedFrom(body, ctx, i + 1, n);
 }
 
+// Bodies that match in exactly one way, push nothing and always consume:
+// one set unit or a non-empty literal. For them a repetition can skip the
+// frame shuffling: the body's MatchNext only steps back.
+bool IsOneWayLeaf(const Element* body) {
+  const std::type_info& t = typeid(*body);
+  if (t == typeid(BracketElement) || t == typeid(PosixClassElement)) return true;
+  return t == typeid(StringElement) && !static_cast<const StringElement*>(body)->text.empty();
+}
+
+// Extend for a forward set body: the same iterations, without virtual calls.
+void ExtendSet(const BracketElement& set, int extra, MatchContext& ctx, int& k) {
+  const char16_t* s = ctx.subject;
+  int pos = ctx.currentPos;
+  const int length = ctx.subjectLength;
+  const StartFilter::SetTable* table = ctx.filter ? ctx.filter->FindSetTable(&set) : nullptr;
+  if (table) {
+    while (k < extra && pos < length &&
+           (s[pos] < 256 ? table->Admits(s[pos]) : set.Admits(s[pos]))) {
+      ++pos;
+      ++k;
+    }
+  } else {
+    while (k < extra && pos < length && set.Admits(s[pos])) {
+      ++pos;
+      ++k;
+    }
+  }
+  ctx.currentPos = pos;
+}
+
 // The greedy loop of optional iterations; k counts them.
 void Extend(const Element* body, int extra, MatchContext& ctx, int& k) {
+  if (typeid(*body) == typeid(BracketElement)) {
+    const auto& set = static_cast<const BracketElement&>(*body);
+    if (!set.rightToLeft) return ExtendSet(set, extra, ctx, k);
+  }
   while (k < extra) {
     const int pos = ctx.currentPos;
     const int stackLength = ctx.backtrackStack.Length();
@@ -127,6 +163,23 @@ int GreedyRepeatElement::Match(MatchContext& ctx) const {
 int GreedyRepeatElement::MatchNext(MatchContext& ctx) const {
   if (ctx.StackExhausted()) return 0;
   IntStack& bs = ctx.backtrackStack;
+  const int top = bs.Length() - 1;
+  if (bs[top] > 0 && IsOneWayLeaf(body)) {
+    if (ctx.filter && ctx.filter->GivesUpAfterLongest(this)) {
+      // Every shorter end fails what follows: drop the frame and the
+      // optional iterations, then the mandatory ones (a leaf has no other way).
+      const int startPos = bs[top - 1];
+      const int count = bs[top - 2];
+      bs.SetLength(top + 1 - (5 + count));
+      ctx.currentPos = startPos;
+      return MatchFixedNext(body, ctx, min);
+    }
+    // The last iteration has no other way: end one iteration earlier.
+    // triedEnds is untouched on this path, so the frame stays in place.
+    body->MatchNext(ctx);
+    --bs[top];
+    return 1;
+  }
   IntStack& tried = ctx.scratchStack;
   int k = bs.Pop();
   const int startPos = bs.Pop();

@@ -80,6 +80,7 @@ MatchResult RunMatchAt(const Element* root, uint32_t flags, int maxGroupNumber,
   ctx.subject = subject;
   ctx.subjectLength = length;
   ctx.recursionBudget = kRecursionBudget;
+  ctx.filter = filter;
   ctx.stackBase = static_cast<const char*>(__builtin_frame_address(0));
 
   const bool rightToLeft = (flags & RIGHT_TO_LEFT) != 0;

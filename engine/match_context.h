@@ -71,6 +71,8 @@ struct MatchContext {
   // Working copies of greedy repetitions' triedEnds while they re-extend
   // (nested repetitions stack theirs above).
   IntStack scratchStack;
+  // What the build learnt about the tree (may be null).
+  const StartFilter* filter = nullptr;
 
   // Native stack guard: the frame address of RunMatchAt and the budget.
   // Frame addresses, not locals' addresses, so that sanitizers that move

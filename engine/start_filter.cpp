@@ -8,7 +8,9 @@
 // the set larger, never smaller.
 #include "engine/start_filter.h"
 
+#include <algorithm>
 #include <typeinfo>
+#include <unordered_set>
 
 #include "engine/element.h"
 #include "engine/flags.h"
@@ -158,11 +160,122 @@ bool AnchoredAtTextStart(const Element* e, int depth) {
   return false;
 }
 
+FirstUnits FirstOf(const Element* e, std::vector<uint64_t>& bits) {
+  bits.assign(kUnitWords, 0);
+  return Analyzer(bits).Visit(e, 0);
+}
+
+bool IsForwardOneUnitLeaf(const Element* e) {
+  const std::type_info& t = typeid(*e);
+  if (t == typeid(BracketElement)) return !static_cast<const BracketElement*>(e)->rightToLeft;
+  if (t == typeid(PosixClassElement)) return !static_cast<const PosixClassElement*>(e)->rightToLeft;
+  if (t == typeid(StringElement)) {
+    auto* s = static_cast<const StringElement*>(e);
+    return !s->rightToLeft && !s->text.empty();
+  }
+  return false;
+}
+
+// Walks the whole tree once, collecting the repetition facts.
+class RepetitionScan {
+ public:
+  explicit RepetitionScan(StartFilter& filter) : filter_(filter) {}
+
+  void Walk(const Element* e, int depth) {
+    if (!e || depth > kMaxWalkDepth || !seen_.insert(e).second) return;
+    const std::type_info& t = typeid(*e);
+    if (t == typeid(ListElement)) {
+      auto& l = static_cast<const ListElement&>(*e);
+      for (size_t i = 0; i < l.items.size(); ++i) {
+        if (!l.rightToLeft && i + 1 < l.items.size()) CheckGiveUp(l.items[i], l.items[i + 1]);
+        Walk(l.items[i], depth + 1);
+      }
+    } else if (t == typeid(AlternativeElement)) {
+      for (const Element* alt : static_cast<const AlternativeElement&>(*e).alternatives)
+        Walk(alt, depth + 1);
+    } else if (t == typeid(GreedyRepeatElement)) {
+      AddSetTable(static_cast<const GreedyRepeatElement&>(*e).body);
+      Walk(static_cast<const GreedyRepeatElement&>(*e).body, depth + 1);
+    } else if (t == typeid(PossessiveRepeatElement)) {
+      AddSetTable(static_cast<const PossessiveRepeatElement&>(*e).body);
+      Walk(static_cast<const PossessiveRepeatElement&>(*e).body, depth + 1);
+    } else if (t == typeid(LazyRepeatElement)) {
+      Walk(static_cast<const LazyRepeatElement&>(*e).body, depth + 1);
+    } else if (t == typeid(RepeatElement)) {
+      Walk(static_cast<const RepeatElement&>(*e).body, depth + 1);
+    } else if (t == typeid(AssertElement)) {
+      Walk(static_cast<const AssertElement&>(*e).body, depth + 1);
+    } else if (t == typeid(IndependentElement)) {
+      Walk(static_cast<const IndependentElement&>(*e).body, depth + 1);
+    } else if (t == typeid(ConditionalElement)) {
+      auto& c = static_cast<const ConditionalElement&>(*e);
+      Walk(c.condition, depth + 1);
+      Walk(c.yes, depth + 1);
+      Walk(c.no, depth + 1);
+    }
+  }
+
+  void Finish() {
+    std::sort(filter_.giveUpAfterLongest.begin(), filter_.giveUpAfterLongest.end());
+    std::sort(filter_.setTables.begin(), filter_.setTables.end(),
+              [](const StartFilter::SetTable& a, const StartFilter::SetTable& b) {
+                return a.set < b.set;
+              });
+  }
+
+ private:
+  // Deeper trees are only partly scanned, which merely skips shortcuts.
+  static constexpr int kMaxWalkDepth = 4096;
+
+  void CheckGiveUp(const Element* item, const Element* next) {
+    if (!item || !next || typeid(*item) != typeid(GreedyRepeatElement)) return;
+    const Element* body = static_cast<const GreedyRepeatElement*>(item)->body;
+    if (!body || !IsForwardOneUnitLeaf(body)) return;
+    FirstUnits b = FirstOf(body, bodyBits_);
+    FirstUnits n = FirstOf(next, nextBits_);
+    if (!b.known || b.nullable || !n.known || n.nullable) return;
+    for (int w = 0; w < kUnitWords; ++w)
+      if (bodyBits_[w] & nextBits_[w]) return;
+    filter_.giveUpAfterLongest.push_back(item);
+  }
+
+  void AddSetTable(const Element* body) {
+    if (!body || typeid(*body) != typeid(BracketElement)) return;
+    auto* set = static_cast<const BracketElement*>(body);
+    if (set->rightToLeft || !tabled_.insert(set).second) return;
+    StartFilter::SetTable table{set, {0, 0, 0, 0}};
+    for (int u = 0; u < 256; ++u)
+      if (set->Admits(static_cast<char16_t>(u))) table.members[u >> 6] |= uint64_t{1} << (u & 63);
+    filter_.setTables.push_back(table);
+  }
+
+  StartFilter& filter_;
+  std::unordered_set<const Element*> seen_;
+  std::unordered_set<const Element*> tabled_;
+  std::vector<uint64_t> bodyBits_;
+  std::vector<uint64_t> nextBits_;
+};
+
 }  // namespace
+
+bool StartFilter::GivesUpAfterLongest(const Element* e) const {
+  return !giveUpAfterLongest.empty() &&
+         std::binary_search(giveUpAfterLongest.begin(), giveUpAfterLongest.end(), e);
+}
+
+const StartFilter::SetTable* StartFilter::FindSetTable(const Element* set) const {
+  auto it = std::lower_bound(setTables.begin(), setTables.end(), set,
+                             [](const SetTable& t, const Element* s) { return t.set < s; });
+  return it != setTables.end() && it->set == set ? &*it : nullptr;
+}
 
 StartFilter BuildStartFilter(const Element* root, uint32_t flags) {
   StartFilter filter;
-  if (!root || (flags & RIGHT_TO_LEFT)) return filter;
+  if (!root) return filter;
+  RepetitionScan scan(filter);
+  scan.Walk(root, 0);
+  scan.Finish();
+  if (flags & RIGHT_TO_LEFT) return filter;
   if (AnchoredAtTextStart(root, 0)) {
     filter.enabled = true;
     filter.anchoredAtStart = true;
