@@ -22,5 +22,6 @@ cd "$build/findings"
 # input is filed as a finding and the run goes on; a crash ends it.
 exec "$build/tests/fuzz/regex_fuzzer" "$build/corpus" \
   -fork=1 -ignore_timeouts=1 -artifact_prefix="$build/findings/" \
+  -dict="$root/tests/fuzz/regex.dict" \
   -max_total_time="$seconds" -max_len=512 -timeout=5 -rss_limit_mb=2048 \
   -print_final_stats=1 "$@"
