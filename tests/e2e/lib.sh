@@ -95,6 +95,27 @@ start_app() {
   fail "no window titled Vintrel 1.3"
 }
 
+# The CPU time a process has used, in clock ticks.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+
+# Waits until the program has used no CPU for `quiet` seconds (default 1.5).
+wait_until_idle() {
+  local quiet=${1:-1.5} deadline=$((SECONDS + ${2:-900})) last now since
+  last=$(cpu_ticks "$app_pid")
+  since=$(date +%s.%N)
+  while [ $SECONDS -lt $deadline ]; do
+    sleep 0.25
+    now=$(cpu_ticks "$app_pid")
+    if [ "$now" != "$last" ]; then
+      last=$now
+      since=$(date +%s.%N)
+    elif awk -v a="$since" -v b="$(date +%s.%N)" -v q="$quiet" 'BEGIN { exit !(b - a >= q) }'; then
+      return 0
+    fi
+  done
+  fail "the program stayed busy"
+}
+
 # Clicks at a point given relative to the window.
 click_at() { xdotool mousemove --window "$app_window" "$1" "$2" click 1; }
 
