@@ -102,7 +102,8 @@ std::string GetProfileString(const std::string& section, const std::string& key,
 bool WriteProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path) {
   std::string bytes;
-  ReadWholeFile(path, bytes);
+  // A file that is there but cannot be read must not be replaced by one key.
+  if (!ReadWholeFile(path, bytes) && FileExists(path)) return false;
   std::vector<std::string> lines = SplitLines(bytes);
   std::string entry = key + "=" + value;
 
