@@ -52,7 +52,9 @@ int ScreenDpiY();
 int MulDiv(int a, int b, int c);
 
 // The match timer: one periodic window timer. Period 0 stops it; any other
-// period (re)arms it. Each tick calls the handler given to SetTimerHandler.
+// period (re)arms it. Each tick calls the handler given to SetTimerHandler;
+// a tick due while the handler runs (it may process pending messages) is
+// dropped, so the handler is never entered twice.
 using TimerHandler = void (*)();
 void SetTimerHandler(TimerHandler handler);
 void SetTimerPeriod(int milliseconds);

@@ -28,6 +28,7 @@ struct PosixState {
 
   TimerHandler timerHandler = nullptr;
   int timerPeriod = 0;
+  bool timerInHandler = false;
   std::function<void()> pendingMessagesHook;
 
   std::map<std::string, SymbolLookup> modules;

@@ -13,7 +13,12 @@ namespace posix {
 int TimerPeriod() { return State().timerPeriod; }
 
 void FireTimer() {
-  if (State().timerPeriod > 0 && State().timerHandler) State().timerHandler();
+  // As on Windows: no tick enters a handler that is still running.
+  PosixState& state = State();
+  if (state.timerPeriod <= 0 || !state.timerHandler || state.timerInHandler) return;
+  state.timerInHandler = true;
+  state.timerHandler();
+  State().timerInHandler = false;
 }
 
 }  // namespace posix

@@ -1,5 +1,5 @@
 // The match timer: one thread timer whose ticks arrive through the message
-// loop, so a tick never interrupts a handler that is running.
+// loop. A tick that comes while the handler still runs is dropped.
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 
@@ -9,8 +9,15 @@ namespace {
 TimerHandler timerHandler = nullptr;
 UINT_PTR timerId = 0;
 
+bool inHandler = false;
+
+// A handler that lets pending messages through would otherwise be entered again
+// by the next tick, once per period, as deep as its work is long.
 void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
-  if (timerHandler) timerHandler();
+  if (!timerHandler || inHandler) return;
+  inHandler = true;
+  timerHandler();
+  inHandler = false;
 }
 
 }  // namespace

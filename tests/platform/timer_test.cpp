@@ -1,6 +1,7 @@
 // The match timer: armed it ticks, stopped it does not, re-arming keeps one timer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -74,6 +75,33 @@ TEST_F(Timer, ReArmingKeepsOneTimer) {
   platform::SetTimerPeriod(10);
   DeliverDueTicks(300);
   EXPECT_EQ(ticks, 1);
+}
+
+int depth = 0;
+int deepest = 0;
+
+// Works for longer than a period and lets pending messages through meanwhile,
+// as the match run does, then stops the timer.
+void SlowTick() {
+  ++ticks;
+  deepest = std::max(deepest, ++depth);
+#ifdef _WIN32
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  platform::ProcessPendingMessages();
+#else
+  platform::posix::FireTimer();  // the tick that fell due meanwhile
+#endif
+  platform::SetTimerPeriod(0);
+  --depth;
+}
+
+TEST_F(Timer, ATickDueWhileTheHandlerRunsDoesNotEnterItAgain) {
+  depth = deepest = 0;
+  platform::SetTimerHandler(SlowTick);
+  platform::SetTimerPeriod(10);
+  DeliverDueTicks(300);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(deepest, 1);
 }
 
 TEST_F(Timer, ANeverArmedTimerDoesNotTick) {
