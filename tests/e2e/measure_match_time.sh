@@ -23,13 +23,14 @@ awk 'BEGIN { for (i = 0; i < 10000; i++) printf "item %05d abcdefg\r\n", i }' >"
 log "subject: $(stat -c %s "$app/Data/source.dat") bytes"
 start_app "$app"
 t=$SECONDS
-wait_until_idle 2
+wait_until_idle 5
 log "start-up (no match) settled after $((SECONDS - t)) s"
 
 now() { date +%s.%N; }
 
-# Polls the status label until the program has been idle for 2 s; prints the
-# time of the first poll that showed the label's final look.
+# Polls the status label, each poll with a time stamp, until the subject box
+# shows highlights and the program has been idle for 3 s; prints the time of
+# the first poll that showed the label's final look.
 time_of_final_label() {
   local stamps=() hashes=() last since ticks i final
   last=$(cpu_ticks "$app_pid")
@@ -41,16 +42,22 @@ time_of_final_label() {
     if [ "$ticks" != "$last" ]; then
       last=$ticks
       since=$(now)
-    elif awk -v a="$since" -v b="$(now)" 'BEGIN { exit !(b - a >= 2) }'; then
+    elif awk -v a="$since" -v b="$(now)" 'BEGIN { exit !(b - a >= 3) }' && subject_has_highlights; then
       break
     fi
-    [ ${#stamps[@]} -lt 20000 ] || fail "the program never went idle"
+    [ ${#stamps[@]} -lt 50000 ] || fail "the program never finished the run"
   done
   final=${hashes[-1]}
   for ((i = ${#hashes[@]} - 1; i > 0; i--)); do
     [ "${hashes[i - 1]}" = "$final" ] || break
   done
   echo "${stamps[i]}"
+}
+
+subject_has_highlights() {
+  eval "$(xdotool getwindowgeometry --shell "$app_window")"
+  import -window root -crop "832x202+$((X + 11 + 75))+$((Y + 124 + 84))" +repage "$e2e_work/subject.png"
+  [ "$(colour_count "$e2e_work/subject.png" "$kGreen")" -gt 20 ]
 }
 
 click_at "$kPatternBoxX" "$kPatternBoxY"
@@ -60,7 +67,8 @@ results=()
 for i in $(seq 1 "$runs"); do
   if [ "$i" -gt 1 ]; then
     xdotool type x
-    wait_until_idle 2
+    sleep 2
+    wait_until_idle 5
   fi
   xdotool key BackSpace
   t0=$(now)
