@@ -31,7 +31,27 @@ int MatchFixedFrom(const Element* body, MatchContext& ctx, int from, int n) {
   return 1;
 }
 
+// n units of a forward set: a set has no second way, so the first unit that
+// does not fit fails the whole run.
+int MatchFixedSet(const BracketElement& set, MatchContext& ctx, int n) {
+  const int pos = ctx.currentPos;
+  if (n > ctx.subjectLength - pos) return 0;
+  const StartFilter::SetTable* table = ctx.filter ? ctx.filter->FindSetTable(&set) : nullptr;
+  const char16_t* s = ctx.subject + pos;
+  for (int i = 0; i < n; ++i) {
+    const char16_t u = s[i];
+    if (!(table && u < 256 ? table->Admits(u) : set.Admits(u))) return 0;
+  }
+  ctx.currentPos = pos + n;
+  return 1;
+}
+
 int MatchFixed(const Element* body, MatchContext& ctx, int n) {
+  if (n == 0) return 1;
+  if (typeid(*body) == typeid(BracketElement)) {
+    const auto& set = static_cast<const BracketElement&>(*body);
+    if (!set.rightToLeft) return MatchFixedSet(set, ctx, n);
+  }
   return MatchFixedFrom(body, ctx, 0, n);
 }
 
@@ -102,19 +122,20 @@ void PushGreedyFrame(MatchContext& ctx, int savedCapture, int savedStack, int fr
                      int insert, int startPos, int k) {
   IntStack& bs = ctx.backtrackStack;
   const IntStack& tried = ctx.scratchStack;
-  bs.Push(savedCapture);
-  bs.Push(savedStack);
+  bs.Reserve(count + 6);
+  bs.PushUnchecked(savedCapture);
+  bs.PushUnchecked(savedStack);
   int i = from;
   const int end = from + count;
   if (insert >= 0) {
-    while (i < end && tried[i] < insert) bs.Push(tried[i++]);
-    bs.Push(insert);
+    while (i < end && tried[i] < insert) bs.PushUnchecked(tried[i++]);
+    bs.PushUnchecked(insert);
     ++count;
   }
-  while (i < end) bs.Push(tried[i++]);
-  bs.Push(count);
-  bs.Push(startPos);
-  bs.Push(k);
+  while (i < end) bs.PushUnchecked(tried[i++]);
+  bs.PushUnchecked(count);
+  bs.PushUnchecked(startPos);
+  bs.PushUnchecked(k);
 }
 
 bool TriedContains(const IntStack& tried, int from, int count, int pos) {

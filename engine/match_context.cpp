@@ -18,12 +18,16 @@ void IntStack::Reallocate(int capacity) {
 
 void IntStack::Grow() { Reallocate(std::max(capacity_ * 2, 8)); }
 
+// Reaching length n in one step: double (at least 8), or if that is still
+// short, the multiple of 8 that holds n + 4.
+void IntStack::GrowFor(int n) {
+  int capacity = std::max(capacity_ * 2, 8);
+  if (capacity < n) capacity = (n + 4 + 7) / 8 * 8;
+  Reallocate(capacity);
+}
+
 void IntStack::GrowTo(int n, int fill) {
-  if (n > capacity_) {
-    int capacity = std::max(capacity_ * 2, 8);
-    if (capacity < n) capacity = (n + 4 + 7) / 8 * 8;
-    Reallocate(capacity);
-  }
+  if (n > capacity_) GrowFor(n);
   std::fill(data_ + length_, data_ + n, fill);
   length_ = n;
 }

@@ -32,6 +32,11 @@ class IntStack {
     data_[length_++] = v;
   }
   int Pop() { return data_[--length_]; }
+  // Room for n more pushes, so that a run of PushUnchecked cannot overflow.
+  void Reserve(int n) {
+    if (length_ + n > capacity_) GrowFor(length_ + n);
+  }
+  void PushUnchecked(int v) { data_[length_++] = v; }
   int Length() const { return length_; }
   int Capacity() const { return capacity_; }
   // Lowers the length; the capacity stays.
@@ -43,6 +48,7 @@ class IntStack {
 
  private:
   void Grow();
+  void GrowFor(int n);
   void Reallocate(int capacity);
 
   int* data_ = nullptr;
