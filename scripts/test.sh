@@ -21,11 +21,12 @@ step "win32: Vintrel.exe, SkinKit.dll, Data"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$jobs"
 
-step "win32-tests: platform and ANSI boundary under Wine"
+step "win32-tests: platform, ANSI boundary and SkinKit.dll under Wine"
 cmake --preset win32-tests >/dev/null
 cmake --build --preset win32-tests -j "$jobs"
 source scripts/wine-env.sh
-ctest --preset win32-tests -j 1
+# SkinKit's tests make real windows: they need a display, a private one here.
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win32-tests -j 1
 
 if [ -x tests/e2e/run.sh ]; then
   step "end to end: Vintrel.exe under Wine on Xvfb"

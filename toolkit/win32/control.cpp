@@ -148,6 +148,12 @@ LRESULT Control::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Paint(paint.dc(), paint.client());
       return 0;
     }
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(host, &client);
+      Paint(reinterpret_cast<HDC>(wp), client);
+      return 0;
+    }
     case WM_SIZE:
       Layout();
       return 0;
