@@ -112,15 +112,15 @@ struct ClassCase {
   std::string members;  // ranges "lo-hi" and single units, over 0..255
 };
 
-std::vector<bool> Expand(const std::string& spec) {
+std::vector<bool> Expand(const std::string& members) {
   std::vector<bool> in(256, false);
-  for (size_t i = 0; i < spec.size();) {
-    if (i + 2 < spec.size() && spec[i + 1] == '-') {
-      for (int u = static_cast<unsigned char>(spec[i]); u <= static_cast<unsigned char>(spec[i + 2]); ++u)
+  for (size_t i = 0; i < members.size();) {
+    if (i + 2 < members.size() && members[i + 1] == '-') {
+      for (int u = static_cast<unsigned char>(members[i]); u <= static_cast<unsigned char>(members[i + 2]); ++u)
         in[u] = true;
       i += 3;
     } else {
-      in[static_cast<unsigned char>(spec[i++])] = true;
+      in[static_cast<unsigned char>(members[i++])] = true;
     }
   }
   return in;
