@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/win32/replace_by_move.h"
 #include "platform/win32/windows_api.h"
 
 namespace platform {
@@ -31,12 +32,6 @@ bool ReadLimited(const std::string& path, std::string& bytes, size_t limit) {
   return ok;
 }
 
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
 bool WriteTo(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -48,7 +43,6 @@ bool WriteTo(const std::string& path, const std::string& bytes) {
     ok = WriteFile(file, bytes.data() + done, want, &written, nullptr) && written > 0;
     done += written;
   }
-  ok = FlushFileBuffers(file) && ok;
   return CloseHandle(file) && ok;
 }
 
@@ -73,12 +67,13 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
       (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
     return false;
   }
-  char temporary[MAX_PATH + 1] = {};
-  if (!GetTempFileNameA(FolderOf(path).c_str(), "vtl", 0, temporary)) return false;
-  bool ok = WriteTo(temporary, bytes) &&
-            MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileA(temporary);
-  return ok;
+  std::string temporary;
+  if (!win32::CreateFileBeside(path, temporary)) return false;
+  if (!WriteTo(temporary, bytes)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return win32::MoveOver(temporary, path);
 }
 
 }  // namespace platform
