@@ -1,5 +1,7 @@
 #include "toolkit/win32/skin_edit.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "toolkit/win32/text.h"
@@ -10,6 +12,12 @@ namespace skinkit {
 namespace {
 constexpr int kEditTextHeight = 15;
 constexpr int kPadding = 8;
+constexpr WPARAM kCtrlAChar = 0x01;  // what TranslateMessage makes of Ctrl+A
+
+bool IsDown(int key) { return GetKeyState(key) < 0; }
+
+// Ctrl+A, but not Ctrl+Alt+A: AltGr is Ctrl+Alt and types characters.
+bool IsSelectAll(WPARAM key) { return key == 'A' && IsDown(VK_CONTROL) && !IsDown(VK_MENU); }
 }  // namespace
 
 void SkinEdit::OnCreated() {
@@ -78,7 +86,8 @@ LRESULT SkinEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_COMMAND && reinterpret_cast<HWND>(lp) == inner) {
     switch (HIWORD(wp)) {
       case EN_CHANGE:
-        if (programWrites_ == 0) Raise(SKIN_EVENT_CHANGED);
+        if (undoing_) undoChanged_ = true;
+        else if (programWrites_ == 0) Raise(SKIN_EVENT_CHANGED);
         return 0;
       case EN_SETFOCUS:
       case EN_KILLFOCUS:
@@ -100,8 +109,28 @@ LRESULT SkinEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Control::OnMessage(msg, wp, lp);
 }
 
-bool SkinEdit::OnInnerMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) {
+bool SkinEdit::OnInnerMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
   switch (msg) {
+    // Wine's EDIT ignores Ctrl+A, and the edit menu's "select all" sends just
+    // that keystroke; cut, copy, paste, undo and Delete it does handle.
+    case WM_KEYDOWN:
+      if (!IsSelectAll(wp)) return false;
+      SendMessageW(inner, EM_SETSEL, 0, -1);
+      *result = 0;
+      return true;
+    case WM_CHAR:
+      if (wp != kCtrlAChar) return false;
+      *result = 0;
+      return true;
+    // Wine undoes by deleting and then inserting: two changes for one edit.
+    case WM_UNDO:
+    case EM_UNDO:
+      undoing_ = true;
+      undoChanged_ = false;
+      *result = DefSubclassProc(inner, msg, wp, lp);
+      undoing_ = false;
+      if (undoChanged_) Raise(SKIN_EVENT_CHANGED);
+      return true;
     case WM_RBUTTONDOWN:
       SetFocus(inner);
       *result = 0;

@@ -2,7 +2,8 @@
 // the edit box as parent (the clear button) sit at its right end, and the text
 // stops short of them while they are shown. CHANGED follows every change of
 // the text, typed or set by the program; RIGHT_CLICK comes after the box took
-// the focus, in place of the native context menu.
+// the focus, in place of the native context menu. Ctrl+A selects the whole
+// text, which the native EDIT does not do everywhere (Wine).
 #pragma once
 
 #include "toolkit/win32/control.h"
@@ -24,6 +25,8 @@ class SkinEdit final : public Control {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool OnInnerMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
   int programWrites_ = 0;
+  bool undoing_ = false;
+  bool undoChanged_ = false;
   bool focused_ = false;
 };
 
