@@ -68,13 +68,45 @@ bool UserBytes(char16_t unit, std::string& out) {
   return false;
 }
 
+// One converter per direction and thread, opened at its first use: opening
+// one costs more than converting a cell's text, and a match run converts
+// every cell. iconv_t is not safe to share between threads.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Usable()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool Usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t Handle() const { return cd_; }
+  // Drops whatever state an earlier conversion, finished or not, left behind.
+  void Reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& ToUtf16() {
+  thread_local Converter converter("UTF-16LE", "CP936");
+  return converter;
+}
+
+Converter& ToAnsi() {
+  thread_local Converter converter("CP936", "UTF-16LE");
+  return converter;
+}
+
 // Runs iconv over the whole input; at each sequence it rejects, `onBad` appends
 // the replacement and says how many input units it stands for.
 template <typename Out, typename OnBad>
-Out Convert(const char* to, const char* from, const char* in, size_t inLeft, OnBad onBad) {
+Out Convert(Converter& converter, const char* in, size_t inLeft, OnBad onBad) {
   Out out;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return out;
+  if (inLeft == 0 || !converter.Usable()) return out;
+  iconv_t cd = converter.Handle();
+  converter.Reset();
   using Unit = typename Out::value_type;
   std::string buffer(4 * inLeft + 16, '\0');
   char* src = const_cast<char*>(in);
@@ -89,17 +121,16 @@ Out Convert(const char* to, const char* from, const char* in, size_t inLeft, OnB
       if (skip > inLeft) skip = inLeft;
       src += skip;
       inLeft -= skip;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      converter.Reset();
     }
   }
-  iconv_close(cd);
   return out;
 }
 
 }  // namespace
 
 std::u16string AnsiToUtf16(std::string_view ansi) {
-  return Convert<std::u16string>("UTF-16LE", "CP936", ansi.data(), ansi.size(),
+  return Convert<std::u16string>(ToUtf16(), ansi.data(), ansi.size(),
                                  [](const char* at, size_t left, std::u16string& out) -> size_t {
                                    auto lead = static_cast<unsigned char>(at[0]);
                                    if (lead == 0xFF) {
@@ -116,7 +147,7 @@ std::u16string AnsiToUtf16(std::string_view ansi) {
 }
 
 std::string Utf16ToAnsi(std::u16string_view wide) {
-  return Convert<std::string>("CP936", "UTF-16LE", reinterpret_cast<const char*>(wide.data()),
+  return Convert<std::string>(ToAnsi(), reinterpret_cast<const char*>(wide.data()),
                               wide.size() * sizeof(char16_t),
                               [](const char* at, size_t left, std::string& out) -> size_t {
                                 char16_t unit = u'?';
