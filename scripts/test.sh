@@ -31,5 +31,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win32-tests -j 1
 if [ -x tests/e2e/run.sh ]; then
   step "end to end: Vintrel.exe under Wine on Xvfb"
   tests/e2e/run.sh build/win32/dist
+  tests/e2e/edit_menu.sh build/win32/dist
 fi
 step "all tests passed"
