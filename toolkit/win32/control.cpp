@@ -106,9 +106,16 @@ HWND Control::MakeInner(const wchar_t* cls, DWORD style, DWORD exStyle) {
                           module, nullptr);
   if (inner) {
     windows[inner] = this;
+    innerProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(inner, GWLP_WNDPROC));
     SetWindowSubclass(inner, InnerProc, 1, reinterpret_cast<DWORD_PTR>(this));
   }
   return inner;
+}
+
+LRESULT Control::Native(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!inner) return 0;
+  if (!innerProc_) return SendMessageW(inner, msg, wp, lp);
+  return CallWindowProcW(innerProc_, inner, msg, wp, lp);
 }
 
 bool Control::Set(int number, intptr_t value) {

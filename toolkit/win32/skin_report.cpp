@@ -31,10 +31,10 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
 
 void SkinReport::OnCreated() {
   MakeInner(WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
-  SendMessageW(inner, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  SendMessageW(inner, LVM_SETBKCOLOR, 0, theme::kPanelBack);
-  SendMessageW(inner, WM_SETFONT, reinterpret_cast<WPARAM>(theme::Font(L"", theme::kTextHeight)), FALSE);
-  header_ = reinterpret_cast<HWND>(SendMessageW(inner, LVM_GETHEADER, 0, 0));
+  Native(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  Native(LVM_SETBKCOLOR, 0, theme::kPanelBack);
+  Native(WM_SETFONT, reinterpret_cast<WPARAM>(theme::Font(L"", theme::kTextHeight)), FALSE);
+  header_ = reinterpret_cast<HWND>(Native(LVM_GETHEADER, 0, 0));
   if (header_) SetWindowSubclass(header_, HeaderProc, 2, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -56,7 +56,7 @@ void SkinReport::SetRowHeight(int height) {
   rowHeight_ = height;
   // The list view asks its owner for the row height again when its font is set
   // (Wine) or when its size changes (Windows).
-  SendMessageW(inner, WM_SETFONT, reinterpret_cast<WPARAM>(theme::Font(L"", theme::kTextHeight)), FALSE);
+  Native(WM_SETFONT, reinterpret_cast<WPARAM>(theme::Font(L"", theme::kTextHeight)), FALSE);
   RECT r;
   GetWindowRect(inner, &r);
   int w = r.right - r.left, h = r.bottom - r.top;
@@ -67,8 +67,8 @@ void SkinReport::SetRowHeight(int height) {
 void SkinReport::SyncCount() {
   LVITEMW none = {};
   none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(inner, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-  SendMessageW(inner, LVM_SETITEMCOUNT, RowCount(), LVSICF_NOSCROLL);
+  Native(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+  Native(LVM_SETITEMCOUNT, RowCount(), LVSICF_NOSCROLL);
   InvalidateRect(inner, nullptr, FALSE);
 }
 
@@ -80,9 +80,9 @@ SkinReport::Cell* SkinReport::CellAt(int row, int column) {
 }
 
 void SkinReport::RedrawRow(int row) {
-  int top = static_cast<int>(SendMessageW(inner, LVM_GETTOPINDEX, 0, 0));
-  int page = static_cast<int>(SendMessageW(inner, LVM_GETCOUNTPERPAGE, 0, 0));
-  if (row >= top && row <= top + page) SendMessageW(inner, LVM_REDRAWITEMS, row, row);
+  int top = static_cast<int>(Native(LVM_GETTOPINDEX, 0, 0));
+  int page = static_cast<int>(Native(LVM_GETCOUNTPERPAGE, 0, 0));
+  if (row >= top && row <= top + page) Native(LVM_REDRAWITEMS, row, row);
 }
 
 void SkinReport::InsertColumn(int index, const std::wstring& title, int width, int minWidth,
@@ -93,7 +93,7 @@ void SkinReport::InsertColumn(int index, const std::wstring& title, int width, i
   lvc.pszText = const_cast<wchar_t*>(title.c_str());
   lvc.cx = std::max(width, minWidth);
   lvc.iSubItem = index;
-  SendMessageW(inner, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&lvc));
+  Native(LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&lvc));
   Column c;
   c.title = title;
   c.minWidth = minWidth;
@@ -112,7 +112,7 @@ void SkinReport::DeleteColumn(int index) {
     return;
   }
   if (index < 0 || index >= ColumnCount()) return;
-  SendMessageW(inner, LVM_DELETECOLUMN, index, 0);
+  Native(LVM_DELETECOLUMN, index, 0);
   columns_.erase(columns_.begin() + index);
   for (Row& r : rows_) {
     if (static_cast<int>(r.size()) > index) r.erase(r.begin() + index);
@@ -122,7 +122,7 @@ void SkinReport::DeleteColumn(int index) {
 
 void SkinReport::SetColumnWidth(int index, int width) {
   if (index < 0 || index >= ColumnCount()) return;
-  SendMessageW(inner, LVM_SETCOLUMNWIDTH, index, std::max(width, 0));
+  Native(LVM_SETCOLUMNWIDTH, index, std::max(width, 0));
 }
 
 void SkinReport::InsertRows(int at, int count, int rowHeight) {
@@ -195,11 +195,11 @@ bool SkinReport::Set(int number, intptr_t value) {
     int row = static_cast<int>(value);
     LVITEMW state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(inner, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    Native(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     if (row >= 0 && row < RowCount()) {
       state.state = LVIS_SELECTED | LVIS_FOCUSED;
-      SendMessageW(inner, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
-      SendMessageW(inner, LVM_ENSUREVISIBLE, row, FALSE);
+      Native(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+      Native(LVM_ENSUREVISIBLE, row, FALSE);
     }
     return true;
   }
@@ -208,7 +208,7 @@ bool SkinReport::Set(int number, intptr_t value) {
 
 bool SkinReport::Get(int number, intptr_t* value) {
   if (number == SKIN_PROP_CURRENT) {
-    *value = SendMessageW(inner, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    *value = Native(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
     return true;
   }
   return Control::Get(number, value);
@@ -228,7 +228,7 @@ void SkinReport::DrawRow(const DRAWITEMSTRUCT& dis) {
   const Row& cells = rows_[index];
   int x = row.left;
   for (int col = 0; col < ColumnCount(); ++col) {
-    int width = static_cast<int>(SendMessageW(inner, LVM_GETCOLUMNWIDTH, col, 0));
+    int width = static_cast<int>(Native(LVM_GETCOLUMNWIDTH, col, 0));
     RECT cell = {x, row.top, x + width, row.bottom - 1};
     x += width;
     if (col >= static_cast<int>(cells.size())) continue;
@@ -291,7 +291,7 @@ LRESULT SkinReport::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (nm->code == NM_CLICK || nm->code == NM_DBLCLK) {
         LVHITTESTINFO hit = {};
         hit.pt = reinterpret_cast<NMITEMACTIVATE*>(lp)->ptAction;
-        SendMessageW(inner, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        Native(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
         if (hit.iItem >= 0 && hit.iItem < RowCount()) {
           Set(SKIN_PROP_CURRENT, hit.iItem);
           Raise(SKIN_EVENT_ROW_CLICKED, hit.iSubItem);
