@@ -6,13 +6,21 @@
 // stretch to the default format, puts the caret at 0 and raises CHANGED.
 //
 // Speed: the workbench selects and formats up to 10,000 stretches one call at a
-// time. The first such call turns the box's drawing and its change
-// notifications off and posts a message to the host; drawing comes back when
-// the message loop reaches that message, after the whole batch, so the box
-// lays out and paints once. Reads are exact at any moment.
+// time, and Wine's rich edit lays out, measures and scrolls on every one. So
+// on a box whose text carries no formats of its own, selections are kept here
+// and formats are recorded; the first call turns drawing off and posts a
+// message to the host. When that message comes (after the batch, before the
+// next paint), or when anything else reaches the box first (a read, a key, a
+// click), the recorded stretches are put in at once: backgrounds through the
+// box's text object model, which neither scrolls nor lays out per stretch;
+// formats that set more than the background are replayed one by one.
+// Reads are exact at any moment.
 #pragma once
 
 #include <richedit.h>
+
+#include <string>
+#include <vector>
 
 #include "toolkit/win32/control.h"
 
@@ -39,6 +47,14 @@ class SkinRichEdit final : public Control {
   bool OnInnerMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
   // Drawing off until the message loop runs again.
   void Quiet();
+  // True when selections and formats may be recorded instead of sent.
+  bool Batching();
+  // Puts the recorded stretches and the kept selection into the box.
+  void Flush();
+  bool RangeRuns();
+  void ReplayRuns();
+  void Select(const CHARRANGE& r);
+  CHARFORMAT2W ResetFormat();
   void SetText(const std::wstring& text);
   std::wstring Text();
   CHARRANGE Selection();
@@ -46,8 +62,23 @@ class SkinRichEdit final : public Control {
   CHARFORMAT2W defaultFormat_{};
   int programWrites_ = 0;
   bool quiet_ = false;
+  int quietOptions_ = 0;
+  bool caretMoved_ = false;  // since the quiet time began or the last EnsureVisible  // the scrolling options that the quiet time turned off
   bool wrap_ = false;
   bool formatted_ = false;  // stretches formatted since the last text write
+  // The whole text has the reset format: nothing typed, pasted or formatted
+  // since the last text write.
+  bool uniform_ = false;
+
+  struct Run {
+    int start, end;
+    size_t format;  // into formats_
+  };
+  bool batch_ = false;
+  int batchLength_ = 0;  // the text's length in box positions
+  CHARRANGE selection_ = {0, 0};
+  std::vector<CHARFORMAT2W> formats_;
+  std::vector<Run> runs_;
   bool focused_ = false;
 };
 
