@@ -302,12 +302,12 @@ void SkinRichEdit::SetCaret(int pos) {
   if (!inner) return;
   Quiet();
   caretMoved_ = true;
-  if (Batching()) {
-    // The box puts a caret beyond the end at the end.
-    int at = std::min(std::max(0, pos), batchLength_);
-    selection_ = CHARRANGE{at, at};
+  // How the box clamps a place beyond the end is its own affair: ask it.
+  if (Batching() && pos <= batchLength_) {
+    selection_ = CHARRANGE{std::max(0, pos), std::max(0, pos)};
     return;
   }
+  Flush();
   NoEvents quiet(this);
   CHARRANGE r = {std::max(0, pos), std::max(0, pos)};
   Native(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
@@ -317,10 +317,11 @@ void SkinRichEdit::SetSelectionLength(int length) {
   if (!inner) return;
   Quiet();
   caretMoved_ = true;
-  if (Batching()) {
-    selection_.cpMax = std::min<LONG>(selection_.cpMin + std::max(0, length), batchLength_);
+  if (Batching() && selection_.cpMin + std::max(0, length) <= batchLength_) {
+    selection_.cpMax = selection_.cpMin + std::max(0, length);
     return;
   }
+  Flush();
   NoEvents quiet(this);
   int caret = Caret();
   CHARRANGE r = {caret, caret + std::max(0, length)};
@@ -419,7 +420,7 @@ bool LeavesFormats(UINT msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONUP:
     case WM_CONTEXTMENU: case WM_VSCROLL: case WM_HSCROLL: case WM_CAPTURECHANGED:
     case WM_WINDOWPOSCHANGING: case WM_WINDOWPOSCHANGED: case WM_MOVE: case WM_SIZE: case WM_NCCALCSIZE:
-    case WM_SHOWWINDOW: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_GETOBJECT:
+    case WM_SHOWWINDOW: case WM_STYLECHANGING: case WM_STYLECHANGED: case WM_DESTROY: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_GETOBJECT:
     case EM_GETCHARFORMAT: case EM_GETPARAFORMAT: case EM_EXGETSEL: case EM_GETSEL: case EM_EXSETSEL:
     case EM_SETSEL: case EM_GETSELTEXT: case EM_GETTEXTEX: case EM_GETTEXTLENGTHEX: case EM_GETTEXTRANGE:
     case EM_GETLINECOUNT: case EM_GETFIRSTVISIBLELINE: case EM_POSFROMCHAR: case EM_CHARFROMPOS:
