@@ -97,8 +97,7 @@ std::wstring SkinRichEdit::Text() {
   get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
   get.flags = GT_USECRLF;
   get.codepage = 1200;
-  LRESULT got = Native(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
-                             reinterpret_cast<LPARAM>(&text[0]));
+  LRESULT got = Native(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(&text[0]));
   text.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
   return text;
 }
@@ -157,8 +156,8 @@ namespace {
 
 bool SameFormat(const CHARFORMAT2W& a, const CHARFORMAT2W& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// The part of a highlight that RTF carries exactly is its background; every
-// other attribute it sets must already be the text's own.
+// The object model puts in only a highlight's background; every other
+// attribute the format sets must already be the text's own.
 bool OnlyBackground(const CHARFORMAT2W& f, const CHARFORMAT2W& base) {
   const DWORD known = CFM_BACKCOLOR | CFM_COLOR | CFM_FACE | CFM_SIZE;
   if (f.dwMask & ~known) return false;
@@ -221,15 +220,14 @@ void SkinRichEdit::ReplayRuns() {
 void SkinRichEdit::Flush() {
   if (!batch_) return;
   batch_ = false;
+  NoEvents quiet(this);
   if (!runs_.empty()) {
-    NoEvents quiet(this);
     // A failure part-way leaves some stretches done; doing them again is harmless.
     if (!RangeRuns()) ReplayRuns();
     runs_.clear();
     formats_.clear();
     uniform_ = false;
   }
-  NoEvents quiet(this);
   Select(selection_);
 }
 

@@ -62,8 +62,8 @@ class SkinRichEdit final : public Control {
   CHARFORMAT2W defaultFormat_{};
   int programWrites_ = 0;
   bool quiet_ = false;
-  int quietOptions_ = 0;
-  bool caretMoved_ = false;  // since the quiet time began or the last EnsureVisible  // the scrolling options that the quiet time turned off
+  int quietOptions_ = 0;     // the scrolling options that the quiet time turned off
+  bool caretMoved_ = false;  // since the quiet time began or the last EnsureVisible
   bool wrap_ = false;
   bool formatted_ = false;  // stretches formatted since the last text write
   // The whole text has the reset format: nothing typed, pasted or formatted
